@@ -1,1 +1,53 @@
-int main() { return 0; }
+// Quendelmar: the full-screen game in a terminal, line mode everywhere else.
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+#include "app/game.h"
+#include "app/random_source.h"
+#include "console/console.h"
+#include "console/line_frontend.h"
+#include "console/terminal_frontend.h"
+
+namespace {
+
+int RunInLineMode() {
+  std::signal(SIGPIPE, SIG_IGN);  // a closed pipe ends the game quietly instead
+  LineFrontend frontend(stdin, stdout);
+  Console console(frontend);
+  ClockRandom random;
+  Game game(console, random);
+  try {
+    game.Run();
+  } catch (const ProgramExit& exit) {
+    frontend.Finish(console);
+    return exit.status;
+  }
+}
+
+int RunInTerminal(std::unique_ptr<TerminalFrontend> frontend) {
+  Console console(*frontend);
+  ClockRandom random;
+  Game game(console, random);
+  try {
+    game.Run();
+  } catch (const ProgramExit& exit) {
+    return exit.status;  // the front end's destructor restores the terminal
+  }
+}
+
+}  // namespace
+
+int main() {
+  if (TerminalFrontend::Usable()) {
+    std::unique_ptr<TerminalFrontend> frontend;
+    try {
+      frontend = std::make_unique<TerminalFrontend>();
+    } catch (const std::runtime_error&) {
+      return RunInLineMode();
+    }
+    return RunInTerminal(std::move(frontend));
+  }
+  return RunInLineMode();
+}

@@ -32,6 +32,7 @@ void Console::Clear() {
   Written().fill(Cell{' ', static_cast<std::uint8_t>(fg_), static_cast<std::uint8_t>(bg_)});
   cursor_row_ = 1;
   cursor_col_ = 1;
+  text_row_ = 1;
 }
 
 void Console::Write(std::string_view text) {
@@ -44,9 +45,13 @@ void Console::Write(std::string_view text) {
       NextRow();
     }
   }
+  text_row_ = cursor_row_;
 }
 
-void Console::LineEnd() { NextRow(); }
+void Console::LineEnd() {
+  NextRow();
+  text_row_ = cursor_row_;
+}
 
 void Console::NextRow() {
   cursor_col_ = 1;

@@ -51,6 +51,10 @@ class Console {
   void SetCursor(int row, int col);
   int CursorRow() const { return cursor_row_; }
   int CursorCol() const { return cursor_col_; }
+  // The row the flow of text has reached: the cursor row after the last
+  // write or line end, untouched by cursor moves (the line editor parks the
+  // cursor on row 1 while it waits).
+  int TextRow() const { return text_row_; }
   void SetCursorVisible(bool visible) { cursor_visible_ = visible; }
   bool CursorVisible() const { return cursor_visible_; }
   void SetCursorSize(int percent) { cursor_size_ = percent; }
@@ -101,6 +105,7 @@ class Console {
   int shown_buffer_ = 0;
   int cursor_row_ = 1;
   int cursor_col_ = 1;
+  int text_row_ = 1;
   bool cursor_visible_ = true;
   int cursor_size_ = 25;
   int fg_ = kLightGrey;

@@ -26,7 +26,7 @@ void Transcript::BeforeScroll(const Console& console) {
 }
 
 void Transcript::BeforeClear(const Console& console) {
-  int last = console.CursorRow() - 1;
+  int last = console.TextRow() - 1;
   for (int row = kScreenRows; row > last; --row) {
     if (console.ShownRow(row).find_first_not_of(' ') != std::string::npos) {
       last = row;
@@ -38,5 +38,5 @@ void Transcript::BeforeClear(const Console& console) {
 }
 
 void Transcript::Flush(const Console& console) {
-  for (; next_row_ < console.CursorRow(); ++next_row_) Emit(console, next_row_);
+  for (; next_row_ < console.TextRow(); ++next_row_) Emit(console, next_row_);
 }

@@ -1,0 +1,86 @@
+#include "app/world_events.h"
+
+#include "app/random_source.h"
+#include "console/console.h"
+#include "console/encoding.h"
+#include "console/text_output.h"
+#include "world/score.h"
+
+namespace {
+
+void PrintAfterEmptyLine(GameSession& s, Console& console, std::string_view utf8) {
+  PrintMessage(s, console, "");
+  PrintMessage(s, console, Cp850(utf8));
+}
+
+bool IsRepetition(const std::string& word) { return word == "g" || word == "again" || word == "nochmal"; }
+
+}  // namespace
+
+void RunWolfEvents(GameSession& s, Console& console) {
+  if (s.current_room == 7 && s.ball_room == 7 && s.ball_state == 0) {
+    PrintAfterEmptyLine(s, console,
+                        "Der Wolf sieht die Kugel auf dem Boden liegen, reißt sie gierig an sich und lässt sie "
+                        "in seinem Anzug verschwinden.");
+    s.ball_state = 4;
+    if (s.wolf_grabbed_ball == 0) {
+      s.wolf_grabbed_ball = 1;
+      s.score_award = 4;
+      AwardPoints(s, console);
+    }
+  }
+  if (s.ball_state == 4 && s.sheep_state == 4) {
+    s.wolf_gone = 1;
+    s.ball_state = 5;
+    s.sheep_state = 5;
+    PrintAfterEmptyLine(s, console,
+                        "'Also gut, du hast mir alles gegeben, was ich wollte', sagt der Wolf. 'Geschäft ist "
+                        "Geschäft.' Er zieht Nadel und Faden aus der Brusttasche und schneidert sich aus der "
+                        "frisch geschorenen Wolle in Windeseile ein täuschend echtes Schafskostüm.");
+    PrintAfterEmptyLine(s, console,
+                        "Dann zündet er sich eine dicke Zigarre an, greift nach einem Koffer, der wohl die ganze "
+                        "Zeit hinter dem Brückengeländer gestanden hat, und schlendert gemächlich über die "
+                        "Brücke nach Norden davon.");
+  }
+}
+
+void RunAmbience(GameSession& s, Console& console, RandomSource& random) {
+  if (s.move_count <= 2 || s.last_ambience_move >= s.move_count || s.pending_mode >= 1 ||
+      s.context_verb_turns >= 1 || IsRepetition(s.command.special_command)) {
+    return;
+  }
+  if (s.current_room > 0 && s.current_room != 5 && s.current_room != 13) {
+    switch (random.Draw(1, 70)) {
+      case 1:
+        PrintAfterEmptyLine(s, console, "Für einen Moment frischt der Wind auf und rauscht in den Wipfeln der Bäume.");
+        break;
+      case 2:
+        if (s.woodpecker_heard == 0) {
+          PrintAfterEmptyLine(s, console, "Irgendwo in der Ferne morst ein Specht das SOS.");
+        }
+        s.woodpecker_heard = 1;
+        break;
+      case 3:
+        if (s.hare_seen == 0) {
+          PrintAfterEmptyLine(s, console,
+                              "Ein Hase hoppelt aus dem Gebüsch, sieht dich, erstarrt kurz in seiner Bewegung und "
+                              "verschwindet im nächsten Moment im dichten Gestrüpp.");
+        }
+        s.hare_seen = 1;
+        break;
+      default:
+        break;
+    }
+  }
+  const std::string kiss = Cp850("küsse");
+  const std::string press = Cp850("drücke");
+  if (s.current_room == 5 && s.frog_transformed == 0 && s.command.verb != kiss && s.command.verb != press &&
+      s.context_verb != kiss && s.context_verb != press) {
+    random.SeedFromClock();
+    if (random.Draw(1, 3) == 1 && s.frog_lament_shown == 0) {
+      PrintAfterEmptyLine(s, console, "'Wäre ich doch nur wieder so schön wie zuvor', sagt der Frosch.");
+      s.frog_lament_shown = 1;
+    }
+  }
+  s.last_ambience_move = s.move_count;
+}

@@ -1,0 +1,60 @@
+#include "console/line_frontend.h"
+
+#include <cerrno>
+
+#include "console/encoding.h"
+
+LineFrontend::LineFrontend(std::FILE* in, std::FILE* out)
+    : in_(in), out_(out), transcript_([this](std::string_view row) { WriteRow(row); }) {}
+
+void LineFrontend::WriteRow(std::string_view row) {
+  const std::string line = Utf8FromCp850(row) + "\n";
+  if (std::fwrite(line.data(), 1, line.size(), out_) != line.size()) {
+    throw ProgramExit{0};  // the reader went away: end quietly
+  }
+}
+
+bool LineFrontend::ReadInputLine() {
+  std::string line;
+  int c;
+  while ((c = std::fgetc(in_)) != EOF && c != '\n') line += static_cast<char>(c);
+  if (c == EOF && line.empty()) return false;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (first_line_ && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
+  first_line_ = false;
+  std::string_view rest = line;
+  while (!rest.empty()) {
+    const int byte = Cp850OfUnicode(DecodeUtf8(rest));
+    if (byte >= 0) keys_.push_back(byte);
+  }
+  keys_.push_back(13);
+  return true;
+}
+
+InputEvent LineFrontend::Wait(const Console& console, WaitKind kind) {
+  transcript_.Flush(console);
+  if (std::fflush(out_) != 0) throw ProgramExit{0};
+  if (kind == WaitKind::kAnyKey) return InputEvent{InputEvent::Kind::kKey, ' ', 0, 0, 0};
+  // A new prompt does not take up what was left of a line answered by a choice.
+  if (kind == WaitKind::kLine && choice_started_line_) keys_.clear();
+  choice_started_line_ = false;
+  if (keys_.empty()) {
+    if (!ReadInputLine()) throw ProgramExit{0};
+    if (kind == WaitKind::kChoice) choice_started_line_ = true;
+  } else if (kind == WaitKind::kChoice) {
+    choice_started_line_ = true;
+  }
+  const int key = keys_.front();
+  keys_.pop_front();
+  return InputEvent{InputEvent::Kind::kKey, key, 0, 0, 0};
+}
+
+void LineFrontend::Sleep(const Console& console, int) {
+  transcript_.Flush(console);
+  std::fflush(out_);
+}
+
+void LineFrontend::Finish(const Console& console) {
+  transcript_.Flush(console);
+  std::fflush(out_);
+}

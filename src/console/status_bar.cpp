@@ -1,0 +1,126 @@
+#include "console/status_bar.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "console/console.h"
+#include "console/encoding.h"
+#include "world/compass.h"
+
+namespace {
+
+const std::array<std::string, 3>& TemplateRows() {
+  static const std::array<std::string, 3> rows = [] {
+    std::array<std::string, 3> r;
+    r.fill(std::string(kScreenCols, ' '));
+    auto put = [&r](int row, int col, std::string_view utf8) {
+      const std::string text = Cp850(utf8);
+      r[row - 1].replace(col - 1, text.size(), text);
+    };
+    put(1, 2, "Quendelmar");
+    put(1, 38, "*");
+    put(1, 40, "N");
+    put(1, 42, "*");
+    put(1, 46, "Besitz");
+    put(1, 67, "Punkte:");
+    put(2, 2, "- Edition 2 -");
+    put(2, 38, "W");
+    put(2, 40, "X");
+    put(2, 42, "O");
+    put(3, 38, "*");
+    put(3, 40, "S");
+    put(3, 42, "*");
+    put(3, 46, "Befehle");
+    put(3, 67, "Züge:");
+    return r;
+  }();
+  return rows;
+}
+
+struct CompassPoint {
+  const char* symbol;
+  int row;
+  int col;
+  const char* code;
+};
+
+constexpr CompassPoint kCompass[] = {
+    {"N", 1, 40, "n"},  {"*", 1, 42, "no"}, {"*", 1, 38, "nw"}, {"W", 2, 38, "w"},
+    {"O", 2, 42, "o"},  {"*", 3, 38, "sw"}, {"S", 3, 40, "s"},  {"*", 3, 42, "so"},
+};
+
+bool HasCode(const std::string& codes, std::string_view code) {
+  return codes.find(" " + std::string(code) + " ") != std::string::npos;
+}
+
+void WriteAt(Console& console, int row, int col, int fg, int bg, std::string_view text) {
+  console.SetColours(fg, bg);
+  console.SetCursor(row, col);
+  console.Write(text);
+}
+
+}  // namespace
+
+std::string NumberText(int number) {
+  return (number < 0 ? "-" : " ") + std::to_string(number < 0 ? -static_cast<long>(number) : number) + " ";
+}
+
+void DrawStatusTemplate(GameSession& session, Console& console) {
+  console.SetCursor(1, 1);
+  for (const std::string& row : TemplateRows()) console.Write(row);
+  console.LineEnd();
+  if (session.prolog_shown == 0) {
+    console.SetCursor(3, 1);
+    console.Write(" Prolog");
+    console.LineEnd();
+    session.prolog_shown = 1;
+  }
+}
+
+void DrawStatusValues(GameSession& session, Console& console) {
+  const int accent = session.accent_colour;
+  console.SetColours(kBlack, accent);
+  console.SetCursor(1, 74);
+  if (session.score < session.score_shown) {
+    console.Write("     ");
+    console.SetCursor(1, 74);
+  }
+  console.Write(NumberText(session.score));
+
+  console.SetCursor(3, 74);
+  if (session.moves_at_prompt > session.move_count) {
+    console.Write("     ");
+    console.SetCursor(3, 74);
+  }
+  console.Write(NumberText(session.move_count));  // 16 bits: always fits the field
+
+  console.SetCursor(3, 2);
+  std::string place = session.place_name;
+  if (place.size() < 36) place.resize(36, ' ');
+  console.Write(place);
+  console.LineEnd();
+
+  session.exit_codes = CompassExitCodes(session);
+  WriteAt(console, 2, 40, kLightGrey, accent, "X");
+  for (const CompassPoint& point : kCompass) {
+    const int colour = HasCode(session.exit_codes, point.code) ? kWhite : kBlack;
+    WriteAt(console, point.row, point.col, colour, accent, point.symbol);
+  }
+  const std::string blocked = BlockedExitCodes(session);
+  for (const CompassPoint& point : kCompass) {
+    if (HasCode(blocked, point.code)) WriteAt(console, point.row, point.col, kRed, accent, point.symbol);
+  }
+  console.SetColours(kWhite, accent);
+  session.score_shown = session.score;
+}
+
+void RedrawStatusBar(GameSession& session, Console& console) {
+  const int row = console.CursorRow();
+  console.SetCursorVisible(false);
+  console.SetColours(kBlack, session.accent_colour);
+  DrawStatusTemplate(session, console);
+  DrawStatusValues(session, console);
+  console.SetColours(kLightGrey, kBlack);
+  console.SetCursor(row, 1);
+}
