@@ -81,16 +81,18 @@ void DrawStatusTemplate(GameSession& session, Console& console) {
 void DrawStatusValues(GameSession& session, Console& console) {
   const int accent = session.accent_colour;
   console.SetColours(kBlack, accent);
+  // A smaller number first clears its whole field, so that no stale digits remain.
+  const std::string_view clear_field = "       ";
   console.SetCursor(1, 74);
   if (session.score < session.score_shown) {
-    console.Write("     ");
+    console.Write(clear_field);
     console.SetCursor(1, 74);
   }
   console.Write(NumberText(session.score));
 
   console.SetCursor(3, 74);
   if (session.moves_at_prompt > session.move_count) {
-    console.Write("     ");
+    console.Write(clear_field);
     console.SetCursor(3, 74);
   }
   console.Write(NumberText(session.move_count));  // 16 bits: always fits the field

@@ -14,6 +14,7 @@ std::string CompassExitCodes(const GameSession& s) {
     case 9: return " o ";
     case 10: return " n s ";
     case 11: return s.door_open == 1 ? " s w " : " s ";
+    case 13: return " nw ";
     default: return " ";
   }
 }

@@ -1,0 +1,35 @@
+#include "console/text_case.h"
+
+#include <array>
+
+#include "console/encoding.h"
+
+namespace {
+
+// Capitals outside ASCII and their small forms, position by position.
+const std::string& Capitals() {
+  static const std::string capitals = Cp850("ÄÖÜÉÑÅÇ");
+  return capitals;
+}
+
+const std::string& Smalls() {
+  static const std::string smalls = Cp850("äöüéñåç");
+  return smalls;
+}
+
+}  // namespace
+
+std::string LowerCase(std::string_view cp850) {
+  std::string text(cp850);
+  const std::string& capitals = Capitals();
+  const std::string& smalls = Smalls();
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') {
+      c = static_cast<char>(c - 'A' + 'a');
+      continue;
+    }
+    const std::size_t at = capitals.find(c);
+    if (at != std::string::npos) c = smalls[at];
+  }
+  return text;
+}

@@ -1,0 +1,10 @@
+// Case folding for the console's code page: player input is matched in CP850
+// after folding to lower case.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A-Z and the capitals Ä Ö Ü É Ñ Å Ç become their small forms; every other
+// byte stays as it is.
+std::string LowerCase(std::string_view cp850);

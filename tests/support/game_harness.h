@@ -1,0 +1,66 @@
+// A game driven by a script: keys in, screen and transcript out.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/game.h"
+#include "app/random_source.h"
+#include "console/console.h"
+#include "console/encoding.h"
+#include "console/scripted_frontend.h"
+
+// Hands out queued numbers, then `fallback` (70: no ambience message).
+class ScriptedRandom : public RandomSource {
+ public:
+  void SeedFromClock() override { ++seeds; }
+  int Draw(int low, int high) override {
+    draws.emplace_back(low, high);
+    if (values.empty()) return fallback;
+    const int value = values.front();
+    values.pop_front();
+    return value;
+  }
+
+  std::deque<int> values;
+  int fallback = 70;
+  int seeds = 0;
+  std::vector<std::pair<int, int>> draws;
+};
+
+struct GameHarness {
+  GameHarness() : console(frontend), game(console, random) {}
+  explicit GameHarness(CommandProcessor processor) : console(frontend), game(console, random, std::move(processor)) {}
+
+  // Runs until the script is used up.
+  void Run() {
+    EXPECT_THROW(game.Run(), ProgramExit);
+    frontend.Flush(console);
+  }
+  // Runs one more turn on the current state until the script is used up.
+  void Turn() {
+    EXPECT_THROW(game.Turn(), ProgramExit);
+    frontend.Flush(console);
+  }
+  // A row of the screen as UTF-8, trailing blanks removed.
+  std::string Row(int row) const {
+    std::string text = Utf8FromCp850(console.ShownRow(row));
+    return text.erase(text.find_last_not_of(' ') + 1);
+  }
+  const Cell& CellAt(int row, int col) const { return console.ShownCell(row, col); }
+  const std::vector<std::string>& Lines() const { return frontend.Lines(); }
+  std::string Transcript() const {
+    std::string all;
+    for (const std::string& line : Lines()) all += line + "\n";
+    return all;
+  }
+  GameSession& session() { return game.session(); }
+
+  ScriptedFrontend frontend;
+  Console console;
+  ScriptedRandom random;
+  Game game;
+};
