@@ -26,6 +26,10 @@ Game::Game(Console& console, RandomSource& random, CommandProcessor processor)
 
 void Game::Run() {
   StartUp();
+  PlayTurns();
+}
+
+void Game::PlayTurns() {
   for (;;) {
     try {
       Turn();
@@ -112,25 +116,22 @@ void Game::RefreshLastCommandButtons() {
   if (!s.command.object1.empty()) s.command_button_labels[11] = Capitalise(s.command.object1) + " ";
 }
 
+// Each countdown runs out at 0, and what it kept is dropped then. A carried
+// verb stays while further sentences of the line wait or a correction is
+// still possible, and goes at the first turn after that.
 void Game::RunCountdowns() {
   GameSession& s = session_;
-  if (s.context_verb_turns > 0) {
-    --s.context_verb_turns;
-    if (s.context_verb_turns == 0 && s.unknown_word_countdown == 0 && s.more_sentences_pending == 0) {
-      s.context_verb.clear();
-    }
+  if (s.context_verb_turns > 0) --s.context_verb_turns;
+  if (s.context_verb_turns == 0 && s.unknown_word_countdown == 0 && s.more_sentences_pending == 0) {
+    s.context_verb.clear();
   }
-  if (s.unknown_word_countdown > 0) {
-    --s.unknown_word_countdown;
-    if (s.unknown_word_countdown == 0) {
-      s.unknown_word.clear();
-      s.unknown_word_line.clear();
-    }
+  if (s.unknown_word_countdown > 0) --s.unknown_word_countdown;
+  if (s.unknown_word_countdown == 0) {
+    s.unknown_word.clear();
+    s.unknown_word_line.clear();
   }
-  if (s.pending_mode > 0) {
-    --s.pending_mode;
-    if (s.pending_mode == 0) s.pending_completion.clear();
-  }
+  if (s.pending_mode > 0) --s.pending_mode;
+  if (s.pending_mode == 0) s.pending_completion.clear();
 }
 
 // --- The error handler -----------------------------------------------------

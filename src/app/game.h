@@ -20,6 +20,8 @@ class Game {
 
   // Start-up, then one turn after another. Only ProgramExit ends it.
   [[noreturn]] void Run();
+  // One turn after another, restarting when asked to.
+  [[noreturn]] void PlayTurns();
 
   // The start-up; a restart re-enters it after the console set-up.
   void StartUp();

@@ -52,4 +52,6 @@ struct ParsedCommand {
   int mit_pos = 0;
   int und_count = 0;
   int pronoun_count = 0;
+
+  bool operator==(const ParsedCommand&) const = default;
 };

@@ -40,9 +40,14 @@ struct GameHarness {
     EXPECT_THROW(game.Run(), ProgramExit);
     frontend.Flush(console);
   }
-  // Runs one more turn on the current state until the script is used up.
-  void Turn() {
-    EXPECT_THROW(game.Turn(), ProgramExit);
+  // Answers the prologue's key and runs the start-up only.
+  void StartUp() {
+    frontend.Key(' ');
+    game.StartUp();
+  }
+  // Plays turns on the current state until the script is used up.
+  void Play() {
+    EXPECT_THROW(game.PlayTurns(), ProgramExit);
     frontend.Flush(console);
   }
   // A row of the screen as UTF-8, trailing blanks removed.
