@@ -78,6 +78,16 @@ struct GameSession {
   int context_verb_turns = 0;
   std::string addressed_person;
   int addressed_person_gender = 0;
+  std::string sentence_text;  // the sentence last split off the line, as typed (lower case)
+  int sentence_from_queue = 0;  // 1 while a later sentence of a typed line runs
+  // Name forms of the objects for the answers, each with a trailing blank.
+  std::string object1_phrase;          // "Korb ", "Spieler " for the player
+  std::string object2_phrase;
+  std::string object1_article;         // accusative: "den ", "die ", "das "
+  std::string object2_article;
+  std::string object1_dative_article;  // "dem ", "der ", "dem "
+  std::string object2_dative_article;
+  std::string visible_words;           // " word word ... ": what may be named here and now
 
   // --- Rooms ---
   int current_room = 0;
@@ -171,6 +181,8 @@ struct GameSession {
   int reserved_4 = 0;
   int reserved_5 = 0;
   int reserved_6 = 0;
+
+  bool operator==(const GameSession&) const = default;
 };
 
 // The values of a new game (all others stay 0 or empty).
