@@ -15,9 +15,14 @@ void LineFrontend::WriteRow(std::string_view row) {
 }
 
 bool LineFrontend::ReadInputLine() {
+  // The editor takes at most 255 characters; keep a little more and skip
+  // the rest, so that no input can make the line grow without bound.
+  constexpr size_t kLongestLine = 1024;
   std::string line;
   int c;
-  while ((c = std::fgetc(in_)) != EOF && c != '\n') line += static_cast<char>(c);
+  while ((c = std::fgetc(in_)) != EOF && c != '\n') {
+    if (line.size() < kLongestLine) line += static_cast<char>(c);
+  }
   if (c == EOF && line.empty()) return false;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   if (first_line_ && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);

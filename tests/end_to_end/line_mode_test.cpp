@@ -1,0 +1,129 @@
+// The real binary in line mode: UTF-8 lines through pipes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+struct Result {
+  std::string output;
+  int status = -1;
+};
+
+// Runs the game with `input` on standard input (a file, or a closed pipe
+// when `close_input` is set) and collects standard output.
+Result RunLineMode(const std::string& input, bool close_input = false) {
+  char input_path[] = "/tmp/quendelmar_input_XXXXXX";
+  const int input_fd = mkstemp(input_path);
+  EXPECT_GE(input_fd, 0);
+  EXPECT_EQ(write(input_fd, input.data(), input.size()), static_cast<ssize_t>(input.size()));
+  int out_pipe[2];
+  EXPECT_EQ(pipe(out_pipe), 0);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (close_input) {
+      close(0);
+    } else {
+      lseek(input_fd, 0, SEEK_SET);
+      dup2(input_fd, 0);
+    }
+    dup2(out_pipe[1], 1);
+    close(out_pipe[0]);
+    setenv("TERM", "xterm", 1);  // not a terminal all the same: line mode
+    execl(QUENDELMAR_BINARY, "quendelmar", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(out_pipe[1]);
+  close(input_fd);
+  unlink(input_path);
+  Result result;
+  char buffer[4096];
+  ssize_t n;
+  while ((n = read(out_pipe[0], buffer, sizeof buffer)) > 0) result.output.append(buffer, static_cast<size_t>(n));
+  close(out_pipe[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  return result;
+}
+
+bool Contains(const std::string& haystack, const std::string& needle) {
+  return haystack.find(needle) != std::string::npos;
+}
+
+TEST(LineMode, PrologueTitleRoomAndTheEchoedCommand) {
+  const Result r = RunLineMode("nimm den korb\n");
+  EXPECT_EQ(r.status, 0);
+  const size_t prologue = r.output.find("Muss deine Oma ausgerechnet heute Geburtstag haben!");
+  const size_t key = r.output.find("\n                              <Beliebige Taste>\n");
+  const size_t title = r.output.find("\nQuendelmar - Edition 2 - vom 05.09.2018.\n");
+  const size_t room = r.output.find("\nAm Waldeingang\n\nIm Norden liegt er nun also, der Wald.");
+  const size_t echo = r.output.find("\n>nimm den korb\n");
+  ASSERT_NE(prologue, std::string::npos);
+  ASSERT_NE(key, std::string::npos);
+  ASSERT_NE(title, std::string::npos);
+  ASSERT_NE(room, std::string::npos);
+  ASSERT_NE(echo, std::string::npos);
+  EXPECT_LT(prologue, key);
+  EXPECT_LT(key, title);
+  EXPECT_LT(title, room);
+  EXPECT_LT(room, echo);
+  EXPECT_TRUE(Contains(r.output, "du immer nur Richtung Norden gehen.\n\n>nimm den korb\n"));
+}
+
+TEST(LineMode, NoEscapeSequencesNoStatusBarNoTrailingBlanks) {
+  const Result r = RunLineMode("warte\n");
+  EXPECT_EQ(r.output.find('\x1b'), std::string::npos);
+  EXPECT_FALSE(Contains(r.output, "Punkte:"));
+  EXPECT_FALSE(Contains(r.output, "Prolog"));
+  EXPECT_FALSE(Contains(r.output, " \n"));
+  EXPECT_FALSE(Contains(r.output, "Weiter mit beliebiger Taste"));
+}
+
+TEST(LineMode, EndOfInputAtOnceEndsCleanly) {
+  const Result empty = RunLineMode("");
+  EXPECT_EQ(empty.status, 0);
+  EXPECT_TRUE(Contains(empty.output, "du immer nur Richtung Norden gehen.\n"));
+  const Result closed = RunLineMode("", true);
+  EXPECT_EQ(closed.status, 0);
+}
+
+TEST(LineMode, UmlautsReachTheLineAndOddBytesDoNotHurt) {
+  const Result r = RunLineMode("öffne tür\nä\xff\xfe\x01\x1b[A x\nohne zeilenende");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(Contains(r.output, "\n>öffne tür\n"));
+  EXPECT_TRUE(Contains(r.output, "\n>ä[A x\n"));
+  EXPECT_TRUE(Contains(r.output, "\n>ohne zeilenende\n"));
+}
+
+TEST(LineMode, WindowsLineEndsAndAByteOrderMarkAreRemoved) {
+  const Result r = RunLineMode("\xEF\xBB\xBFschaue\r\nwarte\r\n");
+  EXPECT_TRUE(Contains(r.output, "\n>schaue\n"));
+  EXPECT_TRUE(Contains(r.output, "\n>warte\n"));
+}
+
+TEST(LineMode, AnOverlongLineIsCutToTheFieldAndTheGameGoesOn) {
+  const Result r = RunLineMode(std::string(300, 'a') + "\nwarte\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(Contains(r.output, "\n>" + std::string(77, 'a') + "\n"));
+  EXPECT_TRUE(Contains(r.output, "\n>warte\n"));
+}
+
+TEST(LineMode, EmptyLinesAreNotCommands) {
+  const Result r = RunLineMode("\n   \nwarte\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(Contains(r.output, "du immer nur Richtung Norden gehen.\n\n>warte\n"));
+}
+
+TEST(LineMode, AClosedOutputEndsTheGameQuietly) {
+  // The reader goes away at once; the game must not hang or crash.
+  const std::string command = std::string(QUENDELMAR_BINARY) + " < /dev/zero | head -c 10 > /dev/null";
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status));
+}
+
+}  // namespace
