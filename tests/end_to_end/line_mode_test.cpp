@@ -120,10 +120,19 @@ TEST(LineMode, EmptyLinesAreNotCommands) {
 }
 
 TEST(LineMode, AClosedOutputEndsTheGameQuietly) {
-  // The reader goes away at once; the game must not hang or crash.
-  const std::string command = std::string(QUENDELMAR_BINARY) + " < /dev/zero | head -c 10 > /dev/null";
-  const int status = std::system(command.c_str());
-  EXPECT_TRUE(WIFEXITED(status));
+  // The reader goes away while lines keep coming: the game must end, not hang.
+  const std::string command =
+      "yes warte | timeout 20 " + std::string(QUENDELMAR_BINARY) + " | head -c 10 > /dev/null; "
+      "exit ${PIPESTATUS[1]}";
+  const int status = std::system(("bash -c '" + command + "'").c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);  // 124 would mean the time-out struck
+}
+
+TEST(LineMode, InputWithoutLineEndsIsReadToItsEnd) {
+  const Result r = RunLineMode(std::string(1 << 20, '\0'));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(Contains(r.output, "du immer nur Richtung Norden gehen.\n"));
 }
 
 }  // namespace
