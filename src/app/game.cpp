@@ -9,6 +9,7 @@
 #include "console/status_bar.h"
 #include "console/text_output.h"
 #include "parser/command_processor.h"
+#include "parser/sentences.h"
 #include "story/room_descriptions.h"
 #include "world/game_error.h"
 
@@ -68,6 +69,7 @@ TurnEnd Game::RunTurn() {
 
   RunWolfEvents(s, console_);
   RunAmbience(s, console_, random_);
+  UpdateReferents(s);
   RunCountdowns();
 
   if (s.suppress_blank_line == 0) PrintText(s, console_, "");

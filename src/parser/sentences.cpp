@@ -1,0 +1,224 @@
+#include "parser/sentences.h"
+
+#include <string_view>
+
+#include "console/encoding.h"
+#include "console/text_case.h"
+#include "console/text_output.h"
+#include "parser/normalisation.h"
+
+namespace {
+
+bool IsPlayer(std::string_view word) { return word == "dich" || word == "mich" || word == "dir" || word == "mir"; }
+
+std::string LastWord(std::string_view text) {
+  const std::string trimmed = TrimBlanks(text);
+  const size_t blank = trimmed.rfind(' ');
+  return blank == std::string::npos ? trimmed : trimmed.substr(blank + 1);
+}
+
+void Remember(GameSession& session, const std::string& object, int gender, int plural, bool allow_feminine) {
+  switch (gender) {
+    case 1:
+      if (!IsPlayer(object)) session.referent_masc = object;
+      break;
+    case 2:
+      if (!allow_feminine) break;
+      if (plural == 1) {
+        session.referent_plural = object;
+      } else {
+        session.referent_fem = object;
+      }
+      break;
+    case 3:
+      session.referent_neuter = object;
+      break;
+    default:
+      break;
+  }
+  session.referent_last = object;
+  session.referent_last_gender = gender;
+}
+
+std::string DativeMessage(std::string_view word) {
+  return Cp850("[Ich weiß nicht, auf was du '") + std::string(word) + "' beziehst.]";
+}
+
+}  // namespace
+
+ParseStep SplitSentence(GameSession& session, bool from_program) {
+  const std::string line = LowerCase(session.input_line);
+  const std::string padded = " " + line + " ";
+  std::string sentence = line;
+  std::string rest;
+  bool split = false;
+
+  // " und " at padded index `hit` starts at line index hit - 1.
+  size_t end = std::string::npos;
+  size_t rest_start = 0;
+  const size_t hit = padded.find(" und ");
+  if (hit != std::string::npos) {
+    end = hit == 0 ? 0 : hit - 1;
+    rest_start = hit + 4;  // just past "und" and its blank, in line indices
+  }
+  if (from_program) {
+    size_t mark = line.find('.');
+    if (line.find('!') != std::string::npos) mark = line.find('!');
+    if (mark != std::string::npos && (end == std::string::npos || mark < end)) {
+      end = mark;
+      rest_start = mark + 1;
+    }
+  }
+  if (end != std::string::npos) {
+    split = true;
+    sentence = line.substr(0, end);
+    rest = rest_start < line.size() ? line.substr(rest_start) : std::string();
+  }
+
+  session.sentence_text = sentence;
+  if (split && !TrimBlanks(rest).empty()) {
+    session.pending_sentences = rest;
+    session.more_sentences_pending = 1;
+  } else {
+    session.more_sentences_pending = 0;
+  }
+  session.input_line = line;
+  if (split && TrimBlanks(line) == "und") return Reject(session, "[Dein Satz ergibt keinen Sinn.]");
+  return std::nullopt;
+}
+
+void UpdateReferents(GameSession& session) {
+  if (session.pending_mode != 0 || session.context_verb_turns != 0) return;
+  const std::string last = LastWord(session.sentence_text);
+  if (last == "ihm" || last == "ihr") return;
+  const ParsedCommand& c = session.command;
+  if (c.object_count == 1) {
+    Remember(session, c.object1, c.object1_gender, c.object1_plural, true);
+  } else if (c.object_count == 2) {
+    const bool says_sie = session.sentence_text.find("sie") != std::string::npos;
+    Remember(session, c.object2, c.object2_gender, c.object2_plural, !says_sie);
+  }
+}
+
+void MarkPlurals(ParsedCommand& command) {
+  const auto mark = [](const std::string& object, int& plural, std::string& name) {
+    if (object == "bienen" || object == "blumen") {
+      plural = 1;
+      name = Capitalise(object);
+    } else if (object == Cp850("bäume") || object == Cp850("sträucher") || object == "schafe") {
+      plural = 1;
+      name = Capitalise(object) + "n";
+    }
+  };
+  mark(command.object1, command.object1_plural, command.object1_dative_name);
+  mark(command.object2, command.object2_plural, command.object2_dative_name);
+}
+
+ParseStep ResolveDativePronoun(GameSession& session, std::string& word) {
+  if (word != "ihm" && word != "ihr" && word != "ihnen") return std::nullopt;
+  const ParsedCommand& c = session.command;
+  const auto speaks_to = [&](std::string_view verb) { return c.verb == verb || session.context_verb == verb; };
+  if (c.object1.empty() && (speaks_to(Cp850("erzähle")) || speaks_to("frage"))) {
+    if (word == "ihr" && session.last_named_gender == 2) word = session.last_named_object;
+    if (word == "ihm" && (session.last_named_gender == 1 || session.last_named_gender == 3)) {
+      word = session.last_named_object;
+    }
+    if (word != "ihm" && word != "ihr") return std::nullopt;
+  }
+  if (session.referent_last.empty()) return Reject(session, DativeMessage(word));
+  if (word == "ihnen") {
+    if (session.referent_plural.empty()) return Reject(session, DativeMessage("ihnen"));
+    word = session.referent_plural;
+    return std::nullopt;
+  }
+  if (word == "ihm") {
+    if (session.referent_masc.empty() && session.referent_neuter.empty()) return Reject(session, DativeMessage(word));
+    if (!session.referent_neuter.empty()) word = session.referent_neuter;
+    if (!session.referent_masc.empty() && session.referent_masc == session.referent_last) {
+      word = session.referent_masc;
+    }
+    const bool names_last = (!session.referent_masc.empty() && session.referent_masc == session.last_named_object) ||
+                            (!session.referent_neuter.empty() && session.referent_neuter == session.last_named_object);
+    if (names_last) {
+      if (session.referent_last_gender == 2) return Reject(session, DativeMessage("ihm"));
+      word = session.referent_last;
+    }
+  } else if (word == "ihr") {
+    if (session.referent_fem.empty()) return Reject(session, DativeMessage(word));
+    word = session.referent_last_gender == 2 ? session.referent_last : session.referent_fem;
+  }
+  if (word == "ihm" || word == "ihr") return Reject(session, Cp850("[Ich verstehe den Bezug in diesem Satz nicht.]"));
+  return std::nullopt;
+}
+
+ParseStep ResolveAccusativePronoun(GameSession& session, Console& console, std::string& word) {
+  ParsedCommand& c = session.command;
+  if (!c.object1.empty() && c.verb != "lege" && c.verb != "setze") {
+    return Reject(session, "[Ich verstehe deinen Satz wegen der Wortstellung nicht.]");
+  }
+  ++c.pronoun_count;
+  if (session.last_named_object.empty()) return Reject(session, Cp850("[Ich weiß nicht, auf was du dich beziehst.]"));
+
+  const int agreeing_gender = word == "ihn" ? 1 : word == "sie" ? 2 : 3;
+  if (session.last_named_gender == agreeing_gender) {
+    word = session.last_named_object;
+    return std::nullopt;
+  }
+
+  std::string note;
+  if (word == "ihn") {
+    if (session.referent_masc.empty()) return RejectAtOnce(session, console, ParserMessage(1));
+    if (c.object1 != "dich" && c.object2 != "dich") {
+      word = session.referent_masc;
+      note = IsPlayer(word) ? std::string("(dich selbst)") : "(den " + Capitalise(word) + ")";
+    }
+  } else if (word == "sie") {
+    if (!session.referent_fem.empty()) {
+      word = session.referent_fem;
+      note = "(die " + Capitalise(word) + ")";
+    } else if (!session.referent_plural.empty()) {
+      word = session.referent_plural;
+    } else {
+      return RejectAtOnce(session, console, ParserMessage(1));
+    }
+  } else {
+    if (session.referent_neuter.empty()) return RejectAtOnce(session, console, ParserMessage(1));
+    word = session.referent_neuter;
+    note = "(das " + Capitalise(word) + ")";
+  }
+  if (!note.empty()) {
+    session.pronoun_note_shown = 1;
+    PrintNote(session, console, note);
+  }
+  if (word == "ihm" || word == "ihn" || word == "sie") {
+    return Reject(session, Cp850("[Ich weiß nicht, worauf du '") + word + "' beziehst.]");
+  }
+  return std::nullopt;
+}
+
+ParseStep CheckAlles(GameSession& session) {
+  ParsedCommand& c = session.command;
+  if (c.alles_count > 1) return Reject(session, ParserMessage(2));
+  if (c.alles_count != 1) return std::nullopt;
+  const std::string& context = session.context_verb;
+  if (c.verb.empty() && context.empty() && session.unknown_word_countdown == 0) {
+    return Reject(session, ParserMessage(5));
+  }
+  // "lies alles auf" picks everything up: it is "nimm alles".
+  if ((c.verb == "lese" || (c.verb.empty() && context == "lese")) && c.preposition == "auf") {
+    c.verb = "nehme";
+    c.preposition.clear();
+    c.preposition_count = 0;
+  }
+  if (c.object_count == 0 && c.preposition_count > 0 && c.preposition != "hin") {
+    return Reject(session, "[Das Spiel versteht nur die Eingabeformen 'nimm alles' und 'lege alles hin'.]");
+  }
+  if (c.object_count > 0) {
+    if (c.verb == "nehme") return Reject(session, "[Das Spiel versteht nur die Eingabeform 'nehme alles'.]");
+    if (c.verb == "lege") return Reject(session, "[Das Spiel versteht nur die Eingabeform 'lege alles hin'.]");
+    return Reject(session, ParserMessage(3));
+  }
+  const bool takes_all = c.verb == "nehme" || c.verb == "lege" || context == "nehme" || context == "lege";
+  if (!takes_all && session.unknown_word_countdown == 0) return Reject(session, ParserMessage(3));
+  return std::nullopt;
+}

@@ -1,0 +1,129 @@
+// The parser in the running game: typed lines, their answers, and what is
+// left of the line afterwards.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "support/game_harness.h"
+
+namespace {
+
+// The rows printed for one typed line in a fresh game: its echo and answer.
+std::vector<std::string> AnswerTo(const std::string& line) {
+  GameHarness h;
+  h.StartUp();
+  h.frontend.Flush(h.console);  // the start-up's rows
+  h.frontend.Line(line);
+  const size_t before = h.Lines().size();
+  h.Play();
+  std::vector<std::string> out;
+  for (size_t i = before; i < h.Lines().size(); ++i) {
+    if (!h.Lines()[i].empty()) out.push_back(h.Lines()[i]);
+  }
+  return out;
+}
+
+using Rows = std::vector<std::string>;
+
+TEST(ParserGameAnswers, WholeLineAndWordMessages) {
+  EXPECT_EQ(AnswerTo("wo bin ich?"), (Rows{">wo bin ich?", "[Bitte keine Fragezeichen in der Eingabe verwenden.]"}));
+  EXPECT_EQ(AnswerTo("xyz"), (Rows{">xyz", "[Ich kenne das Wort 'xyz' nicht.]"}));
+  EXPECT_EQ(AnswerTo("verdammt"), (Rows{">verdammt", "Kein Kommentar hierzu."}));
+  EXPECT_EQ(AnswerTo("nimm korb,, geh nord"),
+            (Rows{">nimm korb,, geh nord",
+                  "[Bitte nicht mehrere Satzzeichen hintereinander oder vor 'und' verwenden.]"}));
+  EXPECT_EQ(AnswerTo("küsse ihn"), (Rows{">küsse ihn", "[Ich weiß nicht, auf was du dich beziehst.]"}));
+}
+
+TEST(ParserGameAnswers, OddLines) {
+  EXPECT_EQ(AnswerTo("!"), (Rows{">!", "[Etwas Verwertbares konnte ich nicht finden.]"}));
+  EXPECT_EQ(AnswerTo("..."),
+            (Rows{">...", "[Bitte nicht mehrere Satzzeichen hintereinander oder vor 'und' verwenden.]"}));
+  EXPECT_EQ(AnswerTo("und und und"),
+            (Rows{">und und und", "[Bitte nicht mehrere Satzzeichen hintereinander oder vor 'und' verwenden.]"}));
+  EXPECT_EQ(AnswerTo("geh nord,"),
+            (Rows{">geh nord,", "[Bitte kein Komma, 'und' oder mehrere Satzzeichen am Satzende eingeben.]"}));
+  EXPECT_EQ(AnswerTo("VERDAMMT!"), (Rows{">VERDAMMT!", "Kein Kommentar hierzu."}));
+  EXPECT_EQ(AnswerTo("kuesse ihn"), (Rows{">kuesse ihn", "[Ich weiß nicht, auf was du dich beziehst.]"}));
+  EXPECT_EQ(AnswerTo("und"), (Rows{">und", "[Etwas Verwertbares konnte ich nicht finden.]"}));
+  // The line editor keeps 77 characters; the long word is wrapped, not lost.
+  const Rows long_line = AnswerTo(std::string(300, 'x'));
+  std::string joined;
+  for (size_t i = 1; i < long_line.size(); ++i) joined += (i > 1 ? " " : "") + long_line[i];
+  EXPECT_EQ(joined, "[Ich kenne das Wort '" + std::string(77, 'x') + "' nicht.]");
+}
+
+class ParserGameTest : public ::testing::Test {
+ protected:
+  ParserGameTest() {
+    h.StartUp();
+    h.frontend.Flush(h.console);
+  }
+
+  Rows Play(const Rows& lines) {
+    for (const std::string& line : lines) h.frontend.Line(line);
+    const size_t before = h.Lines().size();
+    h.Play();
+    Rows out;
+    for (size_t i = before; i < h.Lines().size(); ++i) {
+      if (!h.Lines()[i].empty()) out.push_back(h.Lines()[i]);
+    }
+    return out;
+  }
+
+  GameHarness h;
+};
+
+TEST_F(ParserGameTest, RejectedLinesLeaveTheStateAlone) {
+  const GameSession before = h.session();
+  Play({"wo bin ich?", "xyz und verdammt", "nimm korb,, geh nord", "   ", "", "!", "nimm den alten roten kleinen korb",
+        std::string(300, ','), "n\x01rd", "nicht"});
+  const GameSession& after = h.session();
+  EXPECT_EQ(after.move_count, before.move_count);
+  EXPECT_EQ(after.current_room, before.current_room);
+  EXPECT_EQ(after.basket_carried, before.basket_carried);
+  EXPECT_EQ(after.score, before.score);
+  EXPECT_EQ(after.more_sentences_pending, 0);
+  EXPECT_EQ(after.last_command_line, "nicht");
+}
+
+TEST_F(ParserGameTest, FurtherSentencesRunWithoutAPromptAndAreDroppedAfterARejection) {
+  EXPECT_EQ(Play({"verdammt und danke", "xyz und verdammt", "ok"}),
+            (Rows{">verdammt und danke", "Kein Kommentar hierzu.", "Gern geschehen!", ">xyz und verdammt",
+                  "[Ich kenne das Wort 'xyz' nicht.]", ">ok", "Okay."}));
+  EXPECT_EQ(h.session().move_count, 3);
+}
+
+TEST_F(ParserGameTest, TheCorrectionRunsTheRepairedLine) {
+  EXPECT_EQ(Play({"xyz", "huch verdammt", "huch danke"}),
+            (Rows{">xyz", "[Ich kenne das Wort 'xyz' nicht.]", ">huch verdammt", "[Korrigiert: verdammt.]",
+                  "Kein Kommentar hierzu.", ">huch danke", "[Es ist im Moment kein Wort zu ersetzen.]"}));
+}
+
+TEST_F(ParserGameTest, AQuestionIsAnsweredInTheNextTurnOnly) {
+  const Rows rows = Play({"schaue darunter", "bett"});
+  ASSERT_GE(rows.size(), 3u);
+  EXPECT_EQ(rows[0], ">schaue darunter");
+  EXPECT_EQ(rows[1], "[Unter was willst du schauen?]");
+  EXPECT_EQ(rows[2], ">bett");
+  // The completed line ran without a prompt of its own.
+  EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const std::string& row) { return row[0] == '>'; }), 2);
+  EXPECT_EQ(h.session().last_command_line, "bett");
+  EXPECT_EQ(h.session().pending_completion, "");
+}
+
+TEST_F(ParserGameTest, BouquetWordsKeepOtherArticles) {
+  h.session().bouquet_carried = 1;
+  Play({"gib die blumen der oma"});
+  EXPECT_EQ(Utf8FromCp850(h.session().last_command_line), "gib blumenstrauß der oma");
+}
+
+TEST_F(ParserGameTest, OtherArticlesStayWhileTheBouquetIsCarried) {
+  h.session().bouquet_carried = 1;
+  Play({"gib dem wolf die kugel"});
+  EXPECT_EQ(h.session().last_command_line, "gib dem wolf die kugel");
+}
+
+}  // namespace

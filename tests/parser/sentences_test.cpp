@@ -1,0 +1,272 @@
+// Sentence splitting, the referents of the pronouns, plural objects and
+// the word "alles".
+#include "parser/sentences.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "console/console.h"
+#include "console/encoding.h"
+#include "console/scripted_frontend.h"
+#include "parser/classifier.h"
+#include "parser/command_processor.h"
+#include "world/game_session.h"
+
+namespace {
+
+class SentencesTest : public ::testing::Test {
+ protected:
+  SentencesTest() : console(frontend) {
+    session.current_room = 3;
+    console.SetCursor(4, 1);  // the text area
+  }
+
+  // Splits off and reads the words of the first sentence of a UTF-8 line
+  // (as the cleaned line of a typed command); the message when it is
+  // rejected, else "".
+  std::string Read(const char* utf8) {
+    session.command = ParsedCommand{};
+    session.message_line.clear();
+    session.input_line = Cp850(utf8);
+    if (SplitSentence(session, false)) return Utf8FromCp850(session.message_line);
+    if (ReadSentenceWords(session, console)) return Utf8FromCp850(session.message_line);
+    return "";
+  }
+  // The last non-empty rows printed directly (notes), UTF-8.
+  std::string LastPrinted() {
+    frontend.Flush(console);
+    for (auto it = frontend.Lines().rbegin(); it != frontend.Lines().rend(); ++it) {
+      if (!it->empty()) return *it;
+    }
+    return "";
+  }
+  std::string U(const std::string& cp850) { return Utf8FromCp850(cp850); }
+
+  ScriptedFrontend frontend;
+  Console console;
+  GameSession session;
+};
+
+TEST_F(SentencesTest, SplitsAtTheFirstUnd) {
+  session.input_line = "nimm korb und  geh nord und  schaue ";
+  EXPECT_FALSE(SplitSentence(session, false));
+  EXPECT_EQ(session.sentence_text, "nimm korb");
+  EXPECT_EQ(session.more_sentences_pending, 1);
+  EXPECT_EQ(session.pending_sentences, " geh nord und  schaue ");
+
+  session.input_line = session.pending_sentences + " ";
+  EXPECT_FALSE(SplitSentence(session, false));
+  EXPECT_EQ(session.sentence_text, " geh nord");
+  EXPECT_EQ(session.pending_sentences, " schaue  ");
+
+  session.input_line = "Nimm Korb";  // folded once more
+  EXPECT_FALSE(SplitSentence(session, false));
+  EXPECT_EQ(session.sentence_text, "nimm korb");
+  EXPECT_EQ(session.more_sentences_pending, 0);
+
+  session.input_line = "rundum und hund";  // "und" only as a word
+  EXPECT_FALSE(SplitSentence(session, false));
+  EXPECT_EQ(session.sentence_text, "rundum");
+  EXPECT_EQ(session.pending_sentences, "hund");
+}
+
+TEST_F(SentencesTest, ALoneUndMakesNoSense) {
+  session.input_line = "und";
+  ASSERT_TRUE(SplitSentence(session, false));
+  EXPECT_EQ(U(session.message_line), "[Dein Satz ergibt keinen Sinn.]");
+  EXPECT_EQ(session.more_sentences_pending, 0);
+}
+
+TEST_F(SentencesTest, LinesFromTheProgramAlsoEndAtMarks) {
+  session.input_line = "schaue unter bett. nimm korb";
+  EXPECT_FALSE(SplitSentence(session, true));
+  EXPECT_EQ(session.sentence_text, "schaue unter bett");
+  EXPECT_EQ(session.pending_sentences, " nimm korb");
+  EXPECT_EQ(session.more_sentences_pending, 1);
+
+  session.input_line = "a. b! c";  // the "!" wins
+  EXPECT_FALSE(SplitSentence(session, true));
+  EXPECT_EQ(session.sentence_text, "a. b");
+  EXPECT_EQ(session.pending_sentences, " c");
+
+  session.input_line = "a. b";  // a typed line never holds marks: no split there
+  EXPECT_FALSE(SplitSentence(session, false));
+  EXPECT_EQ(session.sentence_text, "a. b");
+}
+
+TEST_F(SentencesTest, AccusativePronounAgreeingWithTheLastNamedObjectIsSilent) {
+  EXPECT_EQ(Read("nimm den frosch"), "");
+  EXPECT_EQ(session.last_named_object, "frosch");
+  EXPECT_EQ(session.referent_masc, "frosch");
+  EXPECT_EQ(Read(U(Cp850("küsse ihn")).c_str()), "");
+  EXPECT_EQ(session.command.object1, "frosch");
+  EXPECT_EQ(session.command.pronoun_count, 1);
+  EXPECT_EQ(session.pronoun_note_shown, 0);
+}
+
+TEST_F(SentencesTest, OtherwiseTheReferentOfItsKindIsShownInANote) {
+  EXPECT_EQ(Read("untersuche den brunnen"), "");
+  EXPECT_EQ(Read("untersuche die oma"), "");
+  EXPECT_EQ(session.last_named_object, "oma");
+  EXPECT_EQ(session.referent_fem, "oma");
+  EXPECT_EQ(Read("küsse ihn"), "");
+  EXPECT_EQ(session.command.object1, "brunnen");
+  EXPECT_EQ(LastPrinted(), "(den Brunnen)");
+  EXPECT_EQ(session.pronoun_note_shown, 1);
+
+  session.referent_neuter = "haus";
+  EXPECT_EQ(Read("betrete es"), "");
+  EXPECT_EQ(session.command.object1, "haus");
+  EXPECT_EQ(LastPrinted(), "(das Haus)");
+
+  EXPECT_EQ(Read("untersuche den korb"), "");
+  EXPECT_EQ(Read("umarme sie"), "");
+  EXPECT_EQ(session.command.object1, "oma");
+  EXPECT_EQ(LastPrinted(), "(die Oma)");
+}
+
+TEST_F(SentencesTest, PronounsWithoutAnythingToStandFor) {
+  EXPECT_EQ(Read("küsse ihn"), "[Ich weiß nicht, auf was du dich beziehst.]");
+  EXPECT_EQ(session.more_sentences_pending, 0);
+
+  // Something named, but nothing of the pronoun's kind: printed at once.
+  EXPECT_EQ(Read("nimm die zeitung"), "");
+  session.referent_masc.clear();
+  session.command = ParsedCommand{};
+  session.message_line.clear();
+  session.input_line = "nimm ihn und geh nord";
+  ASSERT_FALSE(SplitSentence(session, false));
+  ParseStep stop = ReadSentenceWords(session, console);
+  ASSERT_TRUE(stop);
+  EXPECT_EQ(*stop, TurnEnd::kTopOfTurn);
+  EXPECT_EQ(LastPrinted(), "[Ich weiß nicht, auf welches Objekt du dich beziehst.]");
+  EXPECT_EQ(session.more_sentences_pending, 0);
+  EXPECT_EQ(session.message_line, "");
+}
+
+TEST_F(SentencesTest, PronounAfterTheObjectIsWordOrder) {
+  EXPECT_EQ(Read("nimm den frosch"), "");
+  EXPECT_EQ(Read("nimm den korb ihn"), "[Ich verstehe deinen Satz wegen der Wortstellung nicht.]");
+  EXPECT_EQ(Read("lege den korb auf ihn"), "");
+  EXPECT_EQ(session.command.object2, "korb");  // "ihn" was the last named object: the basket
+}
+
+TEST_F(SentencesTest, DativePronouns) {
+  EXPECT_EQ(Read("gib ihm den korb"), "[Ich weiß nicht, auf was du 'ihm' beziehst.]");
+  EXPECT_EQ(Read("gib ihnen den korb"), "[Ich weiß nicht, auf was du 'ihnen' beziehst.]");
+
+  session.referent_last = "wolf";
+  session.referent_last_gender = 1;
+  session.referent_masc = "wolf";
+  EXPECT_EQ(Read("gib ihm den korb"), "");
+  EXPECT_EQ(session.command.object1, "wolf");
+  EXPECT_EQ(session.command.object2, "korb");
+  EXPECT_EQ(Read("gib ihr den korb"), "[Ich weiß nicht, auf was du 'ihr' beziehst.]");
+  EXPECT_EQ(Read("gib ihnen den korb"), "[Ich weiß nicht, auf was du 'ihnen' beziehst.]");
+
+  session.referent_fem = "oma";
+  session.referent_plural = "schafe";
+  EXPECT_EQ(Read("gib ihr den korb"), "");
+  EXPECT_EQ(session.command.object1, "oma");
+  EXPECT_EQ(Read("zeige ihnen den korb"), "");
+  EXPECT_EQ(session.command.object1, "schafe");
+
+  // Speaking to someone: the last named person.
+  session.last_named_object = "oma";
+  session.last_named_gender = 2;
+  EXPECT_EQ(Read(U(Cp850("erzähle ihr von wolf")).c_str()), "");
+  EXPECT_EQ(session.command.object1, "oma");
+}
+
+TEST_F(SentencesTest, ReferentUpdateAfterASentence) {
+  Read("pflücke blumen");
+  MarkPlurals(session.command);
+  EXPECT_EQ(session.command.object1_plural, 1);
+  EXPECT_EQ(session.command.object1_dative_name, "Blumen");
+  UpdateReferents(session);
+  EXPECT_EQ(session.referent_plural, "blumen");
+  EXPECT_EQ(session.referent_last, "blumen");
+  EXPECT_EQ(session.referent_fem, "");
+
+  // With two objects only the second one is remembered.
+  Read("gib dem wolf das schaf");
+  UpdateReferents(session);
+  EXPECT_EQ(session.referent_neuter, "schaf");
+  EXPECT_EQ(session.referent_last, "schaf");
+
+  // The player is never "ihn".
+  session.referent_masc = "wolf";
+  Read("untersuche dich");
+  UpdateReferents(session);
+  EXPECT_EQ(session.referent_masc, "wolf");
+  EXPECT_EQ(session.referent_last, "dich");
+
+  // Nothing while a question is open, nor after "ihm"/"ihr" at the end.
+  Read("untersuche den korb");
+  session.referent_last = "x";
+  session.pending_mode = 2;
+  UpdateReferents(session);
+  EXPECT_EQ(session.referent_last, "x");
+  session.pending_mode = 0;
+  session.sentence_text = "gib den korb ihm";
+  UpdateReferents(session);
+  EXPECT_EQ(session.referent_last, "x");
+}
+
+TEST_F(SentencesTest, FeminineSecondObjectIsNotRememberedWhenTheSentenceSaysSie) {
+  session.referent_fem = "oma";
+  session.last_named_object = "wolf";
+  session.last_named_gender = 1;
+  session.referent_masc = "wolf";
+  Read("gib sie der kugel");
+  EXPECT_EQ(session.command.object2, "kugel");
+  UpdateReferents(session);
+  EXPECT_EQ(session.referent_fem, "oma");
+  EXPECT_EQ(session.referent_last, "kugel");
+}
+
+TEST_F(SentencesTest, PluralMarkingNamesTheDativePlural) {
+  ParsedCommand command;
+  command.object1 = Cp850("bäume");
+  command.object2 = "schafe";
+  MarkPlurals(command);
+  EXPECT_EQ(command.object1_plural, 1);
+  EXPECT_EQ(U(command.object1_dative_name), "Bäumen");
+  EXPECT_EQ(command.object2_plural, 1);
+  EXPECT_EQ(command.object2_dative_name, "Schafen");
+  ParsedCommand single;
+  single.object1 = "schaf";
+  MarkPlurals(single);
+  EXPECT_EQ(single.object1_plural, 0);
+  EXPECT_EQ(single.object1_dative_name, "");
+}
+
+// Reads a sentence and runs the "alles" checks; the message or "".
+class AllesTest : public SentencesTest {
+ protected:
+  std::string Alles(const char* utf8) {
+    const std::string read = Read(utf8);
+    if (!read.empty()) return read;
+    if (CheckAlles(session)) return U(session.message_line);
+    return "";
+  }
+};
+
+TEST_F(AllesTest, OnlyTakeAllAndDropAll) {
+  EXPECT_EQ(Alles("nimm alles"), "");
+  EXPECT_EQ(Alles("lege alles hin"), "");
+  EXPECT_EQ(Alles("nimm alles aus korb"), "[Das Spiel versteht nur die Eingabeform 'nehme alles'.]");
+  EXPECT_EQ(Alles("lege alles in korb"), "[Das Spiel versteht nur die Eingabeform 'lege alles hin'.]");
+  EXPECT_EQ(Alles("iss alles"), "[Das Spiel versteht nur 'nimm alles' und 'lege alles hin'.]");
+  EXPECT_EQ(Alles("iss alles korb"), "[Das Spiel versteht nur 'nimm alles' und 'lege alles hin'.]");
+  EXPECT_EQ(Alles("nimm alles alles"), "[Das Wort 'alles' kann nur einmal pro Satzteil verwendet werden.]");
+  EXPECT_EQ(Alles("alles"), "[Die Eingabe enthält kein Verb.]");
+  EXPECT_EQ(Alles("schaue alles an"),
+            "[Das Spiel versteht nur die Eingabeformen 'nimm alles' und 'lege alles hin'.]");
+  EXPECT_EQ(Alles("lies alles auf"), "");
+  EXPECT_EQ(session.command.verb, "nehme");
+  EXPECT_EQ(session.command.preposition_count, 0);
+}
+
+}  // namespace
