@@ -641,6 +641,20 @@ TEST_F(TerminalGameTest, TypingAKeySendsLittle) {
   EXPECT_LT(terminal_->RawSize() - before, 100u);
 }
 
+TEST_F(TerminalGameTest, AnOrdinaryTurnSendsFarLessThanAFullRedraw) {
+  StartAtPrompt();
+  PtyTerminal& t = *terminal_;
+  t.Type("xyz");
+  ASSERT_TRUE(t.WaitUntil([&] { return CountRows(">xyz") == 1; })) << t.Screen();
+  t.Drain(milliseconds(100));
+  const size_t before = t.RawSize();
+  t.Key(VTERM_KEY_ENTER);
+  ASSERT_TRUE(WaitForEcho("xyz")) << t.Screen();
+  t.Drain(milliseconds(100));
+  // A full picture of 80 x 25 cells takes well over 2000 bytes.
+  EXPECT_LT(t.RawSize() - before, 600u);
+}
+
 TEST_F(TerminalGameTest, SmallWindowShowsTheNoticeUntilEnlarged) {
   StartAtPrompt();
   terminal_->Resize(5, 20);
