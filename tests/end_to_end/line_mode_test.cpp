@@ -119,6 +119,18 @@ TEST(LineMode, EmptyLinesAreNotCommands) {
   EXPECT_TRUE(Contains(r.output, "du immer nur Richtung Norden gehen.\n\n>warte\n"));
 }
 
+TEST(LineMode, ParserAnswersComeBackAsPlainLines) {
+  const Result r = RunLineMode("küsse ihn\nwo bin ich?\nxyz\nverdammt\nnimm korb,, geh nord\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(Contains(r.output, ">küsse ihn\n[Ich weiß nicht, auf was du dich beziehst.]\n"));
+  EXPECT_TRUE(Contains(r.output, ">wo bin ich?\n[Bitte keine Fragezeichen in der Eingabe verwenden.]\n"));
+  EXPECT_TRUE(Contains(r.output, ">xyz\n[Ich kenne das Wort 'xyz' nicht.]\n"));
+  EXPECT_TRUE(Contains(r.output, ">verdammt\nKein Kommentar hierzu.\n"));
+  EXPECT_TRUE(Contains(r.output,
+                       ">nimm korb,, geh nord\n[Bitte nicht mehrere Satzzeichen hintereinander oder vor 'und' "
+                       "verwenden.]\n"));
+}
+
 TEST(LineMode, AClosedOutputEndsTheGameQuietly) {
   // The reader goes away while lines keep coming: the game must end, not hang.
   const std::string command =
