@@ -12,7 +12,9 @@
 #include "app/game.h"
 #include "app/random_source.h"
 #include "console/console.h"
+#include "console/encoding.h"
 #include "console/scripted_frontend.h"
+#include "parser/command_processor.h"
 
 namespace {
 
@@ -80,6 +82,27 @@ void OneTurn(benchmark::State& state) {
   }
 }
 BENCHMARK(OneTurn)->Arg(0)->Arg(1);
+
+// The parser alone on a typical line, from the typed text to its checked command.
+void ParseTypicalLine(benchmark::State& state) {
+  ScriptedFrontend frontend;
+  Console console(frontend);
+  FixedRandom random;
+  Game game(console, random);
+  frontend.Key(' ');
+  game.StartUp();
+  GameSession& session = game.session();
+  const GameSession start = session;
+  const char* const lines[] = {"nimm den korb", "gib dem biber den schlüssel", "schaue unter die bank",
+                               "xyz"};
+  const std::string line = Cp850(lines[state.range(0)]);
+  for (auto _ : state) {
+    session = start;
+    session.input_line = line;
+    benchmark::DoNotOptimize(ProcessCommand(session, console, InputOrigin::kTyped));
+  }
+}
+BENCHMARK(ParseTypicalLine)->DenseRange(0, 3);
 
 }  // namespace
 
