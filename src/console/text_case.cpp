@@ -1,7 +1,5 @@
 #include "console/text_case.h"
 
-#include <array>
-
 #include "console/encoding.h"
 
 namespace {
@@ -32,4 +30,10 @@ std::string LowerCase(std::string_view cp850) {
     if (at != std::string::npos) c = smalls[at];
   }
   return text;
+}
+
+char UpperCase(char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
+  const std::size_t at = Smalls().find(c);
+  return at == std::string::npos ? c : Capitals()[at];
 }

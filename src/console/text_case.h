@@ -8,3 +8,6 @@
 // A-Z and the capitals Ä Ö Ü É Ñ Å Ç become their small forms; every other
 // byte stays as it is.
 std::string LowerCase(std::string_view cp850);
+
+// The capital of a small letter (a-z and ä ö ü é ñ å ç); any other byte as it is.
+char UpperCase(char cp850);

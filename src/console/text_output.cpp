@@ -4,21 +4,13 @@
 
 #include "console/console.h"
 #include "console/status_bar.h"
+#include "console/text_case.h"
 
 namespace {
 
 constexpr std::string_view kPausePrompt = "                          >Weiter mit beliebiger Taste< ";
 constexpr int kMainBuffer = 0;
 constexpr int kSecondBuffer = 1;
-
-char UpperCaseChar(char c) {
-  switch (static_cast<unsigned char>(c)) {
-    case 0x84: return static_cast<char>(0x8E);  // ä
-    case 0x94: return static_cast<char>(0x99);  // ö
-    case 0x81: return static_cast<char>(0x9A);  // ü
-    default: return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  }
-}
 
 std::string Trim(std::string_view text) {
   const size_t first = text.find_first_not_of(' ');
@@ -146,7 +138,7 @@ void WriteLine(Console& console, int foreground, std::string_view text) {
 
 std::string Capitalise(std::string_view word) {
   std::string result(word);
-  if (!result.empty()) result[0] = UpperCaseChar(result[0]);
+  if (!result.empty()) result[0] = UpperCase(result[0]);
   return result;
 }
 
