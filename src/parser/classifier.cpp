@@ -14,6 +14,13 @@ bool IsArticle(std::string_view word) {
 
 bool IsAccusativePronoun(std::string_view word) { return word == "sie" || word == "ihn" || word == "es"; }
 
+// The plurals among the nouns of gender 2; "matte", "klingel" and
+// "strickleiter" of the same list are feminine.
+bool IsPluralNoun(std::string_view word) {
+  return word == "bienen" || word == "blumen" || word == Cp850("bäume") || word == Cp850("sträucher") ||
+         word == "schafe";
+}
+
 void RecordVerb(ParsedCommand& c, const std::string& verb, int pos) {
   c.verb = verb;
   ++c.verb_count;
@@ -31,7 +38,7 @@ void RecordNoun(GameSession& session, const std::string& word, int gender, int p
       session.last_named_object = word;
       session.last_named_gender = gender;
       if (gender == 1) session.referent_masc = word;
-      if (gender == 2 && !IsSieNoun(word)) session.referent_fem = word;
+      if (gender == 2 && !IsPluralNoun(word)) session.referent_fem = word;
     }
   } else if (c.object_count == 1) {
     c.object2 = word;

@@ -75,19 +75,37 @@ const std::vector<Substitution>& SubstitutionTable() {
   return table;
 }
 
-bool IsRepeatCommand(std::string_view line) { return line == "nochmal" || line == "again" || line == "g"; }
+bool IsRepeatCommand(std::string_view word) { return word == "nochmal" || word == "again" || word == "g"; }
+
+// A line that starts with a repeat command is never the line to repeat:
+// "g korb" would otherwise repeat itself for ever.
+bool StartsWithRepeatCommand(std::string_view trimmed_line) {
+  return IsRepeatCommand(trimmed_line.substr(0, trimmed_line.find(' ')));
+}
 
 bool IsBareMark(std::string_view line) { return line == "und" || line == "." || line == "!"; }
 
 // The bouquet is the only flowers the player can carry: outside the meadow
 // "blumen" means it. Only an article right before the replaced word goes,
 // since it would not fit the masculine noun; every other article stays.
-std::string ReplaceBouquetWords(std::string line) {
+std::string ReplaceBouquetWords(std::string_view line) {
   static const std::string kBouquet = Cp850(" blumenstrauß ");
-  if (line.find(" blumen ") == std::string::npos) return line;
-  line = ReplaceAll(line, " die blumen ", kBouquet);
-  line = ReplaceAll(line, " den blumen ", kBouquet);
-  return ReplaceAll(line, " blumen ", kBouquet);
+  static constexpr std::string_view kFlowers = " blumen ";
+  std::string result;
+  size_t start = 0;
+  for (size_t hit = line.find(kFlowers); hit != std::string_view::npos; hit = line.find(kFlowers, start)) {
+    result.append(line.substr(start, hit - start));
+    // The word before, however many blanks stand between.
+    const size_t word_end = result.find_last_not_of(' ');
+    if (word_end != std::string::npos && word_end >= 3 && result[word_end - 3] == ' ') {
+      const std::string_view before = std::string_view(result).substr(word_end - 2, 3);
+      if (before == "die" || before == "den") result.erase(word_end - 3);
+    }
+    result.append(kBouquet);
+    start = hit + kFlowers.size();
+  }
+  result.append(line.substr(start));
+  return result;
 }
 
 }  // namespace
@@ -124,7 +142,7 @@ void CleanUpTypedLine(GameSession& session) {
   for (const auto& [find, replacement] : SubstitutionTable()) line = ReplaceAll(line, find, replacement);
   if (session.current_room != 4 && session.bouquet_carried == 1) line = ReplaceBouquetWords(line);
   line = TrimBlanks(line);
-  if (!IsRepeatCommand(line)) session.last_command_line = line;
+  if (!StartsWithRepeatCommand(line)) session.last_command_line = line;
   session.input_line = line;
 }
 

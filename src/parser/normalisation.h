@@ -16,7 +16,7 @@ std::string TrimBlanks(std::string_view text);
 
 // Cleans session.input_line as typed: punctuation to "und", lower case, the
 // substitution table, the bouquet words; then remembers the line for the
-// repeat command unless it is one.
+// repeat command unless its first word is a repeat command.
 void CleanUpTypedLine(GameSession& session);
 
 // The checks on the cleaned line. Returns the message that rejects it, or an

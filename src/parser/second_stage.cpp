@@ -53,13 +53,23 @@ std::string Infinitive(const std::string& verb) { return verb + "n"; }
 
 // --- Step 1: the verb ---------------------------------------------------------
 
+// True when the classifier has put the person spoken to in front of a later
+// sentence of the line ("frage biber nach korb und nach wolf").
+bool CarriesAddressedPerson(const GameSession& s) {
+  const ParsedCommand& c = s.command;
+  return OneOf(s.context_verb, {"erzähle", "frage", "gebe", "zeige"}) && c.object_count == 2 &&
+         c.object1_pos == 0 && !s.addressed_person.empty() && c.object1 == s.addressed_person;
+}
+
 // The sentence is read again from the top of the turn with the carried verb
-// in front of it; the rest of the typed line follows it as before.
+// in front of it (and the person spoken to, who would otherwise be lost);
+// the rest of the typed line follows it as before.
 TurnEnd ReparseWithContextVerb(GameSession& s) {
   std::string line = s.input_line;
   if (s.more_sentences_pending == 1 && (" " + line + " ").find(" und ") == std::string::npos) {
     line += " und " + s.pending_sentences;
   }
+  if (CarriesAddressedPerson(s)) line = s.addressed_person + " " + line;
   s.input_line = s.context_verb + " " + line;
   s.context_verb_turns = 1;
   s.more_sentences_pending = 0;
@@ -320,7 +330,11 @@ void AssignSingleArticle(ParsedCommand& c) {
   if (pos < c.object1_pos && pos < c.object2_pos) owner = c.object1_pos < c.object2_pos ? 1 : 2;
   if (pos > c.object1_pos && pos < c.object2_pos) owner = 2;
   if (pos > c.object2_pos && pos < c.object1_pos) owner = 1;
-  if (NamesPersonFirst(c)) owner = 2;
+  // "gib den korb bär": a lone accusative of the thing named first stays
+  // with it, so that the person is put first below.
+  const bool gives_thing_first = c.verb == "gebe" && owner == 1 && pos < c.object1_pos &&
+                                 article == AccusativeArticle(c.object1_gender, c.object1_plural);
+  if (NamesPersonFirst(c) && !gives_thing_first) owner = 2;
   c.first_article.clear();
   c.second_article.clear();
   c.first_article_pos = 0;
@@ -365,6 +379,7 @@ Step CheckArticles(GameSession& s) {
     needed = dative2;
   } else if (c.object2_plural == 1) {
     if (MitBeforeObject1(c)) return std::nullopt;  // the instrument's article was checked above
+    if (c.verb == "frage") return std::nullopt;    // "nach den Bienen": checked once the move is counted
     needed = MitAfterObject1(c) ? "den" : "die";
   } else if (OneOf(c.verb, {"werfe", "stecke", "frage"})) {
     return std::nullopt;
@@ -434,10 +449,13 @@ Step CheckArticlesAfterMove(GameSession& s) {
         after1 = article;
       }
     }
+    // A lone article in front of the person is taken as the topic's and so
+    // must be a dative; with a second article behind the person, the
+    // person's own article is an accusative ("frage die oma nach dem korb").
     if (!before1.empty()) {
-      if (nach_follows) {
+      if (nach_follows && after1.empty()) {
         if (before1 != "dem" && before1 != "der" && before1 != "den") return misfit(before1);
-        if (after1.empty()) after1 = before1;
+        after1 = before1;
       } else if (before1 != AccusativeArticle(c.object1_gender, c.object1_plural)) {
         return misfit(before1);
       }

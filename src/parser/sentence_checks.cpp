@@ -39,7 +39,11 @@ const std::string& VerbOrContext(const GameSession& s) {
   return s.command.verb.empty() ? s.context_verb : s.command.verb;
 }
 
-TurnEnd Answer(GameSession& s, std::string_view text) { return Reject(s, text); }
+// A game answer that is no refusal: the rest of the line still runs.
+TurnEnd Answer(GameSession& s, std::string_view text) {
+  SetMessage(s, text);
+  return TurnEnd::kEndOfTurn;
+}
 
 void SetObject1(ParsedCommand& c, const std::string& object, int gender) {
   c.object1 = object;
@@ -270,7 +274,8 @@ ParseStep CheckAdverbs(GameSession& s, Console& console, bool& straight_to_direc
     return SupplyAdverbObject(s, HasVerb(s, {"klopfe"}) ? "gegen" : "an");
   }
   if (adverb == "hinein" || adverb == "hindurch") {
-    if (c.verb.empty() && s.context_verb.empty()) {
+    // A bare "hinein" means going in; a bare "hindurch" has no such reading.
+    if (adverb == "hinein" && c.verb.empty() && s.context_verb.empty()) {
       c.verb = "gehe";
       c.verb_count = 1;
     }

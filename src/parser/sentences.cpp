@@ -47,7 +47,7 @@ std::string DativeMessage(std::string_view word) {
 }  // namespace
 
 ParseStep SplitSentence(GameSession& session, bool from_program) {
-  const std::string line = LowerCase(session.input_line);
+  std::string line = LowerCase(session.input_line);
   const std::string padded = " " + line + " ";
   std::string sentence = line;
   std::string rest;
@@ -61,10 +61,13 @@ ParseStep SplitSentence(GameSession& session, bool from_program) {
     end = hit == 0 ? 0 : hit - 1;
     rest_start = hit + 4;  // just past "und" and its blank, in line indices
   }
+  // A line the game put together itself skipped the clean-up and may still
+  // hold a mark; the mark then ends the sentence, and a "!" wins over a ".".
   if (from_program) {
     size_t mark = line.find('.');
     if (line.find('!') != std::string::npos) mark = line.find('!');
-    if (mark != std::string::npos && (end == std::string::npos || mark < end)) {
+    if (mark != std::string::npos) {
+      line[mark] = ' ';
       end = mark;
       rest_start = mark + 1;
     }
@@ -76,12 +79,9 @@ ParseStep SplitSentence(GameSession& session, bool from_program) {
   }
 
   session.sentence_text = sentence;
-  if (split && !TrimBlanks(rest).empty()) {
-    session.pending_sentences = rest;
-    session.more_sentences_pending = 1;
-  } else {
-    session.more_sentences_pending = 0;
-  }
+  // Even an empty rest is queued: it runs as a sentence of its own.
+  session.more_sentences_pending = split ? 1 : 0;
+  if (split) session.pending_sentences = rest;
   session.input_line = line;
   if (split && TrimBlanks(line) == "und") return Reject(session, "[Dein Satz ergibt keinen Sinn.]");
   return std::nullopt;
@@ -123,9 +123,11 @@ ParseStep ResolveDativePronoun(GameSession& session, std::string& word) {
     if (word == "ihm" && (session.last_named_gender == 1 || session.last_named_gender == 3)) {
       word = session.last_named_object;
     }
-    if (word != "ihm" && word != "ihr") return std::nullopt;
   }
+  // Even a person already found needs something remembered from an earlier
+  // command; the message then names the person.
   if (session.referent_last.empty()) return Reject(session, DativeMessage(word));
+  if (word != "ihm" && word != "ihr" && word != "ihnen") return std::nullopt;
   if (word == "ihnen") {
     if (session.referent_plural.empty()) return Reject(session, DativeMessage("ihnen"));
     word = session.referent_plural;
@@ -168,7 +170,7 @@ ParseStep ResolveAccusativePronoun(GameSession& session, Console& console, std::
   std::string note;
   if (word == "ihn") {
     if (session.referent_masc.empty()) return RejectAtOnce(session, console, ParserMessage(1));
-    if (c.object1 != "dich" && c.object2 != "dich") {
+    if (!IsPlayer(c.object1) && !IsPlayer(c.object2)) {
       word = session.referent_masc;
       note = IsPlayer(word) ? std::string("(dich selbst)") : "(den " + Capitalise(word) + ")";
     }
@@ -204,19 +206,21 @@ ParseStep CheckAlles(GameSession& session) {
   if (c.verb.empty() && context.empty() && session.unknown_word_countdown == 0) {
     return Reject(session, ParserMessage(5));
   }
-  // "lies alles auf" picks everything up: it is "nimm alles".
-  if ((c.verb == "lese" || (c.verb.empty() && context == "lese")) && c.preposition == "auf") {
-    c.verb = "nehme";
-    c.preposition.clear();
-    c.preposition_count = 0;
-  }
-  if (c.object_count == 0 && c.preposition_count > 0 && c.preposition != "hin") {
+  // "lies alles auf" picks everything up: it is "nimm alles", so its "auf"
+  // is neither refused below nor left for the take handler.
+  const bool picks_up = (c.verb == "lese" || context == "lese") && c.preposition == "auf";
+  if (c.object_count == 0 && c.preposition_count > 0 && c.preposition != "hin" && !picks_up) {
     return Reject(session, "[Das Spiel versteht nur die Eingabeformen 'nimm alles' und 'lege alles hin'.]");
   }
   if (c.object_count > 0) {
     if (c.verb == "nehme") return Reject(session, "[Das Spiel versteht nur die Eingabeform 'nehme alles'.]");
     if (c.verb == "lege") return Reject(session, "[Das Spiel versteht nur die Eingabeform 'lege alles hin'.]");
     return Reject(session, ParserMessage(3));
+  }
+  if (picks_up) {
+    c.verb = "nehme";
+    c.preposition.clear();
+    c.preposition_count = 0;
   }
   const bool takes_all = c.verb == "nehme" || c.verb == "lege" || context == "nehme" || context == "lege";
   if (!takes_all && session.unknown_word_countdown == 0) return Reject(session, ParserMessage(3));

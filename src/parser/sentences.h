@@ -10,9 +10,9 @@
 class Console;
 
 // Splits the next sentence off session.input_line (folded to lower case
-// first) into session.sentence_text; the rest of the line is queued in
-// pending_sentences. A line from the program may still hold "." or "!",
-// which also end a sentence.
+// first) into session.sentence_text at the first "und"; the rest of the line,
+// even an empty one, is queued in pending_sentences. A line from the program
+// may still hold "." or "!": the mark then ends the sentence instead.
 ParseStep SplitSentence(GameSession& session, bool from_program);
 
 // At the top of a turn, before the command is cleared: the objects of the

@@ -1,4 +1,149 @@
 #include "persist/special_commands.h"
 
-// Not built yet: a special command ends the turn without an answer.
-TurnEnd RunSpecialCommand(GameSession&, Console&) { return TurnEnd::kTopOfTurn; }
+#include <string>
+
+#include "console/console.h"
+#include "console/encoding.h"
+#include "console/text_output.h"
+#include "persist/special_command_parts.h"
+#include "story/room_descriptions.h"
+#include "story/verb_dispatch.h"
+#include "world/hints.h"
+#include "world/score.h"
+
+namespace {
+
+// A command answered with one fixed sentence; most activities cost a move.
+struct FixedAnswer {
+  const char* word;
+  bool counts_move;
+  const char* answer;
+};
+
+constexpr FixedAnswer kFixedAnswers[] = {
+    {"huste", false, "Hust, hust."},
+    {"niese", false, "Gesundheit!"},
+    {"warte", true, "Du wartest einen Moment. Alles bleibt wie es war."},
+    {"z", true, "Du wartest einen Moment. Alles bleibt wie es war."},
+    {"diagnose", false, "Du fühlst dich gut."},
+    {"schlafe", true, "Du bist gar nicht müde."},
+    {"träume", true, "Nicht gerade jetzt."},
+    {"kotze", true, "Dir ist nicht schlecht."},
+    {"pinkle", true, "Du musst gar nicht."},
+    {"lache", true, "Ja, lachen tut gut."},
+    {"lächle", true, "Ja, jetzt geht es dir ein wenig besser."},
+    {"bete", true, "Es wird dir nicht wirklich helfen, aber schaden kann es wohl nicht."},
+    {"stöhne", true, "Stöhn!"},
+    {"seufze", true, "Seufz!"},
+    {"meditiere", true, "Du weißt gar nicht, wie das geht."},
+    {"sterbe", true, "Dafür bist du noch viel zu jung."},
+    {"erwache", true, "Du bist bereits wach."},
+    {"tanze", true, "Du kannst nicht wirklich tanzen, dafür bist du noch zu klein."},
+    {"weine", true, "Du bist nicht traurig."},
+    {"atme", true, "Das tust du ganz automatisch."},
+    {"fluche", true, "Mama sagt, für eine Dame gehört es sich nicht, zu fluchen."},
+    {"singe", true, "Du singst ein bisschen vor dich hin."},
+    {"blöke", true, "Du bist kein Schaf."},
+    {"zeit", false, "Es ist etwas später als vorhin."},
+    {"lösung", false,
+     "Eine Komplettlösung ist nicht verfügbar. Benutze 'tip' für situationsabhängige Hilfestellungen."},
+    {"ausgänge", false, "[Die möglichen Ausgänge sind in der Kompassrose weiß dargestellt.]"},
+    // Not built yet.
+    {"karte", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
+    {"speichern", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
+    {"laden", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
+    {"inventory", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
+    {"i", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
+};
+
+bool Is(const std::string& word, const char* utf8) { return word == Cp850(utf8); }
+
+bool HasOtherWords(const ParsedCommand& c) {
+  return c.direction_count > 0 || c.alles_count > 0 || c.article_count > 0 || c.verb_count > 0 ||
+         c.object_count > 0 || c.mit_count > 0 || c.comment_count > 0 || c.adjective_count > 0;
+}
+
+// Store the answer for the end of turn; an empty one ends the turn silently.
+TurnEnd EndOfTurnWith(GameSession& session, const std::string& text) {
+  if (text.empty()) return TurnEnd::kTopOfTurn;
+  SetMessage(session, text);
+  return TurnEnd::kEndOfTurn;
+}
+
+TurnEnd SetBriefMode(GameSession& session, int brief) {
+  session.brief_mode = brief;
+  return EndOfTurnWith(session,
+                       brief == 1
+                           ? Cp850("Knappe Raumbeschreibungen (ausführlich nur beim ersten Betreten eines Raumes).")
+                           : Cp850("Ausführliche Raumbeschreibungen (auch bei erneutem Betreten eines Raumes)."));
+}
+
+// Ringing is pressing the bell, where there is one.
+TurnEnd RingTheBell(GameSession& session, Console& console) {
+  ++session.move_count;
+  if (session.current_room != 8) return EndOfTurnWith(session, "Ohne Klingel kannst du nicht klingeln.");
+  ParsedCommand& c = session.command;
+  c.special_command.clear();
+  c.special_count = 0;
+  c.verb = Cp850("drücke");
+  c.verb_count = 1;
+  c.object1 = "klingel";
+  c.object1_gender = 2;
+  c.object_count = 1;
+  return DispatchVerb(session, console);
+}
+
+// Clears the screen and looks around afresh, below the status bar.
+TurnEnd ClearScreen(GameSession& session, Console& console) {
+  console.SetColours(kLightGrey, kBlack);
+  console.Clear();
+  console.SetCursor(4, 1);
+  // The full description, as looking around gives it.
+  session.command.verb = "schaue";
+  DescribeRoom(session, console);
+  session.command.verb.clear();
+  return TurnEnd::kTopOfTurn;
+}
+
+TurnEnd RunCommand(GameSession& session, Console& console, const std::string& word) {
+  for (const FixedAnswer& fixed : kFixedAnswers) {
+    if (!Is(word, fixed.word)) continue;
+    if (fixed.counts_move) ++session.move_count;
+    return EndOfTurnWith(session, Cp850(fixed.answer));
+  }
+  if (Is(word, "klingeln") || Is(word, "läute") || Is(word, "läuten")) return RingTheBell(session, console);
+  if (Is(word, "knapp")) return SetBriefMode(session, 1);
+  if (Is(word, "ausführlich")) return SetBriefMode(session, 0);
+  if (Is(word, "maus")) return ShowMouseHelp(session, console);
+  if (Is(word, "clear")) return ClearScreen(session, console);
+  if (Is(word, "info")) return ShowCredits(session, console);
+  if (Is(word, "version")) return ShowVersion(session, console);
+  if (Is(word, "objekte")) return ShowPronouns(session, console);
+  if (Is(word, "hinweise")) return ShowParserHelp(session, console);
+  if (Is(word, "hintergrund")) return ShowBackground(session, console);
+  if (Is(word, "befehle")) return ShowCommandList(session, console);
+  if (Is(word, "punkte") || Is(word, "score")) return ReportScore(session);
+  if (Is(word, "züge")) return ReportMoves(session);
+  if (Is(word, "meldung")) return ToggleScoreNotices(session);
+  if (Is(word, "hilfe")) return GiveHint(session);
+  if (Is(word, "ende") || Is(word, "quit")) return AskToQuit(session, console);
+  if (Is(word, "neustart")) return AskToRestart(session, console);
+  if (Is(word, "nochmal") || Is(word, "again") || Is(word, "g")) return RepeatLastLine(session);
+  // "huch" is the parser's own and never gets here.
+  return TurnEnd::kTopOfTurn;
+}
+
+}  // namespace
+
+TurnEnd RunSpecialCommand(GameSession& session, Console& console) {
+  const ParsedCommand& c = session.command;
+  if (c.special_count > 1 && session.unknown_word_countdown == 0) {
+    session.more_sentences_pending = 0;
+    return EndOfTurnWith(session, "[Bitte nur einen Sonderbefehl pro Eingabe verwenden.]");
+  }
+  if (c.special_count == 1 && HasOtherWords(c) && c.special_command != "huch" && c.special_command != "g") {
+    session.more_sentences_pending = 0;
+    return EndOfTurnWith(session, "['" + Capitalise(c.special_command) + "' wird nur als Ein-Wort-Eingabe verstanden.]");
+  }
+  return RunCommand(session, console, c.special_command);
+}

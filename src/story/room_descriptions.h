@@ -1,5 +1,6 @@
 // The description of the current room: its title, the short or the full
-// text, and what happens on arrival.
+// text, what happens on arrival, the things lying there and the meadow's
+// scenes. Describing room 12 (the inside of the house) runs the ending.
 #pragma once
 
 #include "world/game_session.h"

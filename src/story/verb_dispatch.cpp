@@ -1,7 +1,63 @@
 #include "story/verb_dispatch.h"
 
-// Not written yet: the turn ends without an answer.
-TurnEnd DispatchVerb(GameSession&, Console&) { return TurnEnd::kTopOfTurn; }
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "console/encoding.h"
+#include "world/take_drop.h"
+
+namespace {
+
+bool OneOf(const std::string& word, std::initializer_list<std::string_view> utf8_words) {
+  for (std::string_view candidate : utf8_words) {
+    if (word == Cp850(candidate)) return true;
+  }
+  return false;
+}
+
+// Picking flowers or grass, and picking something up ("lies den korb auf"),
+// are taking.
+void HandOverToTake(ParsedCommand& c) {
+  const bool picks = c.verb == Cp850("pflücke") && (c.object1 == "blumen" || c.object1 == "gras");
+  const bool picks_up = c.verb == "lese" && c.preposition == "auf";
+  if (!picks && !picks_up) return;
+  c.verb = "nehme";
+  if (picks_up) {
+    c.preposition.clear();
+    c.preposition_count = 0;
+  }
+}
+
+// "lege den korb auf den boden" is putting it down; on anything else it is a
+// placement the put handler decides.
+bool IsPlainDrop(ParsedCommand& c) {
+  if (!OneOf(c.verb, {"lege", "stelle", "werfe", "stecke"})) return false;
+  if (c.preposition.empty() || c.preposition == "hin") return true;
+  if (c.preposition == "auf" && OneOf(c.object2, {"boden", "waldweg", "weg", "wiese"})) {
+    c.preposition.clear();
+    c.preposition_count = 0;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+TurnEnd DispatchVerb(GameSession& s, Console& console) {
+  ParsedCommand& c = s.command;
+
+  HandOverToTake(c);
+  if (c.verb == "nehme") {
+    if (std::optional<TurnEnd> end = TakeObject(s, console)) return *end;
+  }
+  if (IsPlainDrop(c)) {
+    if (std::optional<TurnEnd> end = DropObject(s, console)) return *end;
+  }
+  // The other verbs' handlers and the default answers are not written yet.
+  return TurnEnd::kTopOfTurn;
+}
 
 TurnEnd RunListenHandler(GameSession&, Console&) { return TurnEnd::kTopOfTurn; }
 

@@ -1,9 +1,17 @@
 #include "world/score.h"
 
+#include <string>
+
 #include "console/console.h"
 #include "console/encoding.h"
 #include "console/status_bar.h"
 #include "console/text_output.h"
+
+namespace {
+
+constexpr int kMaximumScore = 30;
+
+}  // namespace
 
 void AwardPoints(GameSession& session, Console& console) {
   if (session.score_notices_on == 1) {
@@ -19,4 +27,29 @@ void AwardPoints(GameSession& session, Console& console) {
   }
   session.score += session.score_award;
   console.SetForeground(kLightGrey);
+}
+
+TurnEnd ReportScore(GameSession& session) {
+  SetMessage(session, "Du hast " + std::to_string(session.score) + " von " + std::to_string(kMaximumScore) +
+                          " Punkten erreicht.");
+  return TurnEnd::kEndOfTurn;
+}
+
+TurnEnd ReportMoves(GameSession& session) {
+  const char* unit = session.move_count == 1 ? " Zug" : " Züge";
+  SetMessage(session, "Du hast bisher " + std::to_string(session.move_count) + Cp850(unit) + Cp850(" benötigt."));
+  return TurnEnd::kEndOfTurn;
+}
+
+TurnEnd ToggleScoreNotices(GameSession& session) {
+  // Whoever has found the command needs no reminder of it.
+  session.notice_hint_shown = 1;
+  if (session.score_notices_on == 0) {
+    session.score_notices_on = 1;
+    SetMessage(session, Cp850("(Benachrichtigungen bei Punktestandsänderungen)."));
+  } else {
+    session.score_notices_on = 0;
+    SetMessage(session, Cp850("(Keine Benachrichtigungen bei Punktestandsänderungen)."));
+  }
+  return TurnEnd::kEndOfTurn;
 }

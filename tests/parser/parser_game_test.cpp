@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "parser/command_processor.h"
 #include "support/game_harness.h"
 
 namespace {
@@ -124,6 +125,118 @@ TEST_F(ParserGameTest, OtherArticlesStayWhileTheBouquetIsCarried) {
   h.session().bouquet_carried = 1;
   Play({"gib dem wolf die kugel"});
   EXPECT_EQ(h.session().last_command_line, "gib dem wolf die kugel");
+}
+
+TEST_F(ParserGameTest, RefusalsOfWholeSentences) {
+  EXPECT_EQ(Play({"nimm korb nord", "schaue hoch", "iss unter dem bett", "gehe mit korb",
+                  "nimm den alten roten kleinen korb", "hindurch", "nimm von korb und danke"}),
+            (Rows{">nimm korb nord", "[In diesem Zusammenhang verstehe ich die Richtungsangabe nicht.]",
+                  ">schaue hoch", "Über dir siehst du nichts Besonderes.",
+                  ">iss unter dem bett", "[In diesem Zusammenhang verstehe ich 'unter' nicht.]",
+                  ">gehe mit korb", "[Mit dem Verb 'gehe' kann 'mit' nicht verwendet werden.]",
+                  ">nimm den alten roten kleinen korb", "[Pro Satz sind nur zwei Adjektive möglich.]",
+                  ">hindurch", "['Hindurch' ist nur mit 'schaue', 'gehe', 'klettere' und 'steige' möglich.]",
+                  ">nimm von korb und danke",
+                  "['Von' kann nur in der Form erzähle <Person> von <Gegenstand> benutzt werden.]",
+                  "Gern geschehen!"}));
+  // Only the thanks counted a move.
+  EXPECT_EQ(h.session().move_count, 1);
+}
+
+TEST_F(ParserGameTest, AJokeCountsAMove) {
+  EXPECT_EQ(Play({"nimm zu", "mache dich an"}), (Rows{">nimm zu", "Sehr witzig.", ">mache dich an", "Komische Idee."}));
+  EXPECT_EQ(h.session().move_count, 1);
+}
+
+TEST_F(ParserGameTest, AnswersOfThePartsAreNoRefusalsAndTheLineGoesOn) {
+  EXPECT_EQ(Play({"schaue hoch und nimm zu und steige raus und danke"}),
+            (Rows{">schaue hoch und nimm zu und steige raus und danke", "Über dir siehst du nichts Besonderes.",
+                  "Sehr witzig.", "Du kannst gerade aus nichts hinaussteigen.", "Gern geschehen!"}));
+  EXPECT_EQ(h.session().move_count, 2);
+}
+
+TEST_F(ParserGameTest, ABareHineinAsksWhereToGo) {
+  h.session().current_room = 3;
+  EXPECT_EQ(Play({"hinein"}), (Rows{">hinein", "[In was willst du gehen?]"}));
+  EXPECT_EQ(Utf8FromCp850(h.session().pending_completion), "gehe in ");
+}
+
+TEST_F(ParserGameTest, EverySentenceOfALineWithADirectionIsAMove) {
+  h.session().current_room = 5;  // the well: only north-east leads away
+  Play({"geh nach norden und süden", "s"});
+  EXPECT_EQ(h.session().current_room, 5);
+  EXPECT_EQ(h.session().move_count, 3);
+}
+
+TEST_F(ParserGameTest, GoingInsideIntoTheForest) {
+  h.session().current_room = 1;
+  const Rows rows = Play({"gehe hinein"});
+  ASSERT_GE(rows.size(), 2u);
+  EXPECT_EQ(rows[1], "(gehe in den Wald)");
+  EXPECT_EQ(h.session().current_room, 2);
+  EXPECT_EQ(h.session().move_count, 1);
+}
+
+TEST_F(ParserGameTest, GoingInsideAtTheHouseFrontMovesWest) {
+  h.session().current_room = 11;
+  h.session().door_locked = 1;
+  EXPECT_EQ(Play({"gehe hinein"}), (Rows{">gehe hinein", "Die geschlossene Tür versperrt dir den Weg."}));
+  EXPECT_EQ(h.session().move_count, 1);
+}
+
+TEST_F(ParserGameTest, TheCorrectionRerunsTheWholeLineOfTheUnknownWord) {
+  h.session().current_room = 3;
+  h.session().basket_carried = 1;
+  EXPECT_EQ(Play({"nimm xyz und danke", "oops korb"}),
+            (Rows{">nimm xyz und danke", "[Ich kenne das Wort 'xyz' nicht.]", ">oops korb",
+                  "[Korrigiert: nimm korb und danke.]", "Der Korb ist bereits in deinem Besitz.", "Gern geschehen!"}));
+}
+
+TEST_F(ParserGameTest, TheCorrectionIsTooLateAfterAnotherTurn) {
+  EXPECT_EQ(Play({"xyz", "danke", "huch korb"}),
+            (Rows{">xyz", "[Ich kenne das Wort 'xyz' nicht.]", ">danke", "Gern geschehen!", ">huch korb",
+                  "[Es ist im Moment kein Wort zu ersetzen.]"}));
+}
+
+TEST_F(ParserGameTest, AnAnswerTwoTurnsLaterIsANewCommand) {
+  EXPECT_EQ(Play({"schaue darunter", "danke", "bett"}),
+            (Rows{">schaue darunter", "[Unter was willst du schauen?]", ">danke", "Gern geschehen!", ">bett",
+                  "[Die Eingabe enthält kein Verb.]"}));
+}
+
+TEST_F(ParserGameTest, ReadingWithoutAnObjectReadsTheVoucher) {
+  h.session().voucher_found = 1;
+  h.session().voucher_carried = 1;
+  const Rows rows = Play({"lies"});
+  ASSERT_GE(rows.size(), 2u);
+  EXPECT_EQ(rows[1], "(den Gutschein)");
+}
+
+// Every sentence the parser handed on, as "verb object1 object2 preposition".
+struct RecordedSentences {
+  std::vector<std::string> sentences;
+  CommandProcessor Processor() {
+    return [this](GameSession& s, Console& c, InputOrigin origin) {
+      const TurnEnd end = ProcessCommand(s, c, origin);
+      const ParsedCommand& p = s.command;
+      sentences.push_back(Utf8FromCp850(p.verb + " " + p.object1 + " " + p.object2 + " " + p.preposition));
+      return end;
+    };
+  }
+};
+
+TEST(ParserGameCarriedPerson, ALaterSentenceWithoutAVerbAsksTheSamePerson) {
+  RecordedSentences recorded;
+  GameHarness h(recorded.Processor());
+  h.StartUp();
+  h.session().current_room = 8;
+  h.session().beaver_present = 1;
+  h.frontend.Line("frage biber nach korb und nach wolf");
+  h.Play();
+  ASSERT_EQ(recorded.sentences.size(), 3u);
+  EXPECT_EQ(recorded.sentences[0], "frage biber korb nach");
+  EXPECT_EQ(recorded.sentences[1], " biber wolf nach");  // the verb comes from the sentence before
+  EXPECT_EQ(recorded.sentences[2], "frage biber wolf nach");
 }
 
 }  // namespace

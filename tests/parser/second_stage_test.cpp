@@ -272,6 +272,8 @@ TEST_F(SecondStageTest, EachVerbAsksItsOwnQuestion) {
       {"löse", "ein", "[Was willst du einlösen?]", " löse ein "},
       {"grüße", "", "[Wen willst du grüßen?]", "grüße "},
       {"wecke", "", "[Wen willst du wecken?]", "wecke "},
+      {"umarme", "", "[Wen willst du umarmen?]", "umarme "},
+      {"rufe", "", "[Wen willst du rufen?]", "rufe "},
       {"lausche", "an", "[An was willst du lauschen?]", "lausche an "},
       {"streichle", "", "[Was willst du streicheln?]", " streichle "},
       {"kitzle", "", "[Was willst du kitzeln?]", " kitzle "},
@@ -282,18 +284,27 @@ TEST_F(SecondStageTest, EachVerbAsksItsOwnQuestion) {
       {"ziehe", "", "[An was willst du ziehen?]", " ziehe an "},
       {"grabe", "", "[Worin?]", ""},
       {"rieche", "", "[An was willst du riechen?]", ""},
+      {"steige", "auf", "[Auf was willst du steigen?]", "steige auf "},
       {"steige", "durch", "[Durch was willst du steigen?]", "steige durch "},
+      {"steige", "aus", "[Aus was willst du steigen?]", "steige aus "},
       {"steige", "in", "[In was willst du klettern?]", "steige in "},
       {"steige", "", "[Auf was willst du steigen?]", "steige auf "},
       {"schalte", "", "[Was möchtest du an- oder ausschalten?]", "schalte "},
+      {"schalte", "an", "[Was willst du anschalten?]", "schalte an "},
       {"schalte", "aus", "[Was willst du ausschalten?]", "schalte aus "},
       {"klopfe", "", "[Gegen was willst du klopfen?]", ""},
       {"stelle", "", "[Was willst du hinstellen?]", ""},
+      {"gehe", "in", "[In was willst du gehen?]", "gehe in "},
+      {"gehe", "zu", "[Zu was willst du gehen?]", "gehe zu "},
+      {"gehe", "auf", "[Auf was willst du gehen?]", "gehe auf "},
       {"gehe", "durch", "[Durch was willst du gehen?]", "gehe durch "},
+      {"gehe", "nach", "[Wohin willst du gehen?]", ""},
+      {"werfe", "hin", "[Was willst du werfen?]", ""},
       {"lege", "in", "[Was willst du in etwas legen?]", "lege in "},
       {"lege", "auf", "[Was willst du auf etwas legen?]", "lege "},
       {"lege", "", "[Was willst du hinlegen?]", ""},
       {"gebe", "", "[Wem willst du etwas geben?]", ""},
+      {"zeige", "", "[Wem willst du etwas zeigen?]", ""},
       {"erzähle", "", "[Wem willst du etwas erzählen?]", ""},
       {"frage", "", "[Wen willst du etwas fragen?]", ""},
       {"öffne", "", "[Was willst du öffnen?]", ""},
@@ -548,10 +559,23 @@ TEST_F(SecondStageTest, GivingPutsThePersonFirst) {
   EXPECT_EQ(session.command.object1, Cp850("bären"));
   EXPECT_EQ(session.move_count, 3);
 
+  // A lone accusative in front of the thing named first stays with it.
+  Say().Verb("gebe").Article("den").Noun("korb").Noun("bären");
+  Run();
+  EXPECT_EQ(session.command.object1, Cp850("bären"));
+  EXPECT_EQ(session.command.object2, "korb");
+  EXPECT_EQ(session.move_count, 4);
+  // Otherwise a lone article in front of object 1 is still the thing's.
+  Say().Verb("gebe").Article("dem").Noun("bären").Noun("korb");
+  Run();
+  EXPECT_EQ(session.command.object1, "korb");
+  EXPECT_EQ(session.command.second_article, "dem");
+  EXPECT_EQ(session.move_count, 5);
+
   Say().Verb("zeige").Noun("bären").Article("der").Noun("korb");
   Run();
   EXPECT_EQ(Message(), "[Hier ergibt 'der' keinen Sinn!]");
-  EXPECT_EQ(session.move_count, 3);
+  EXPECT_EQ(session.move_count, 5);
 }
 
 TEST_F(SecondStageTest, AWrongArticleOfObjectOneTakesTheCountedMoveBack) {
@@ -907,6 +931,7 @@ TEST_F(SecondStageTest, IntangibleThingsCannotBeHandled) {
 
 TEST_F(SecondStageTest, FollowingTheHummingLeadsIntoTheMeadow) {
   session.current_room = 3;
+  for (int i = 0; i < 4; ++i) frontend.Key(' ');  // the meadow's description may page
   Say().Verb("folge").Noun("gesumme");
   EXPECT_EQ(Run(), TurnEnd::kTopOfTurn);
   EXPECT_EQ(session.current_room, 4);

@@ -4,13 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "console/console.h"
 #include "console/encoding.h"
 #include "console/scripted_frontend.h"
 #include "parser/classifier.h"
 #include "parser/command_processor.h"
+#include "support/game_harness.h"
 #include "world/game_session.h"
 
 namespace {
@@ -242,6 +245,62 @@ TEST_F(SentencesTest, PluralMarkingNamesTheDativePlural) {
   EXPECT_EQ(single.object1_dative_name, "");
 }
 
+TEST_F(SentencesTest, AMarkInALineFromTheProgramEndsTheSentenceBeforeAnyUnd) {
+  session.input_line = "nimm korb und geh. nord";
+  EXPECT_FALSE(SplitSentence(session, true));
+  EXPECT_EQ(session.sentence_text, "nimm korb und geh");
+  EXPECT_EQ(session.pending_sentences, " nord");
+  EXPECT_EQ(session.more_sentences_pending, 1);
+  EXPECT_EQ(session.input_line, "nimm korb und geh  nord");  // the mark is blanked
+}
+
+TEST_F(SentencesTest, AnUndAtTheEndQueuesAnEmptySentence) {
+  session.input_line = "nimm korb und";
+  EXPECT_FALSE(SplitSentence(session, false));
+  EXPECT_EQ(session.sentence_text, "nimm korb");
+  EXPECT_EQ(session.more_sentences_pending, 1);
+  EXPECT_EQ(session.pending_sentences, "");
+}
+
+TEST_F(SentencesTest, NothingIsRememberedWhileAVerbIsCarriedOrAfterIhr) {
+  Read("untersuche den korb");
+  session.referent_last = "x";
+  session.context_verb_turns = 1;
+  UpdateReferents(session);
+  EXPECT_EQ(session.referent_last, "x");
+  EXPECT_EQ(session.referent_masc, "korb");  // set by the classifier, not by the update
+  session.context_verb_turns = 0;
+  session.sentence_text = "gib den korb ihr";
+  UpdateReferents(session);
+  EXPECT_EQ(session.referent_last, "x");
+  session.sentence_text = "untersuche den korb";
+  UpdateReferents(session);
+  EXPECT_EQ(session.referent_last, "korb");
+  EXPECT_EQ(session.referent_last_gender, 1);
+}
+
+TEST_F(SentencesTest, ThePersonSpokenToStillNeedsARememberedObject) {
+  session.last_named_object = "oma";
+  session.last_named_gender = 2;
+  EXPECT_EQ(Read("erzähle ihr von wolf"), "[Ich weiß nicht, auf was du 'oma' beziehst.]");
+  EXPECT_EQ(session.more_sentences_pending, 0);
+}
+
+TEST_F(SentencesTest, IhnNextToThePlayerStaysUnresolved) {
+  session.referent_masc = "brunnen";
+  EXPECT_EQ(Read("untersuche die oma"), "");
+  EXPECT_EQ(Read("lege dich auf ihn"), "[Ich weiß nicht, worauf du 'ihn' beziehst.]");
+}
+
+TEST_F(SentencesTest, ANoteCountsAsOnePrintedLine) {
+  session.referent_neuter = "haus";
+  EXPECT_EQ(Read("untersuche die oma"), "");
+  session.lines_since_pause = 3;
+  EXPECT_EQ(Read("betrete es"), "");
+  EXPECT_EQ(LastPrinted(), "(das Haus)");
+  EXPECT_EQ(session.lines_since_pause, 4);
+}
+
 // Reads a sentence and runs the "alles" checks; the message or "".
 class AllesTest : public SentencesTest {
  protected:
@@ -267,6 +326,126 @@ TEST_F(AllesTest, OnlyTakeAllAndDropAll) {
   EXPECT_EQ(Alles("lies alles auf"), "");
   EXPECT_EQ(session.command.verb, "nehme");
   EXPECT_EQ(session.command.preposition_count, 0);
+  // With an object it is no "nimm alles": the verb is still "lese" there.
+  EXPECT_EQ(Alles("lies alles auf korb"), "[Das Spiel versteht nur 'nimm alles' und 'lege alles hin'.]");
+}
+
+TEST_F(AllesTest, ACarriedLeseAlsoPicksUp) {
+  session.context_verb = "lese";
+  EXPECT_EQ(Alles("iss alles auf"), "");
+  EXPECT_EQ(session.command.verb, "nehme");
+  EXPECT_EQ(session.command.preposition, "");
+}
+
+// --- The same rules in the running game --------------------------------------
+
+class SentencesGameTest : public ::testing::Test {
+ protected:
+  SentencesGameTest() {
+    h.StartUp();
+    h.frontend.Flush(h.console);
+  }
+  // The non-empty rows printed for the queued lines.
+  std::vector<std::string> Play(std::initializer_list<const char*> lines) {
+    for (const char* line : lines) h.frontend.Line(line);
+    const size_t before = h.Lines().size();
+    h.Play();
+    std::vector<std::string> out;
+    for (size_t i = before; i < h.Lines().size(); ++i) {
+      if (!h.Lines()[i].empty()) out.push_back(h.Lines()[i]);
+    }
+    return out;
+  }
+  static bool Has(const std::vector<std::string>& rows, const std::string& row) {
+    return std::find(rows.begin(), rows.end(), row) != rows.end();
+  }
+  GameHarness h;
+};
+
+using Rows = std::vector<std::string>;
+
+TEST_F(SentencesGameTest, FurtherSentencesRunWithoutAPromptUnlessTheFirstFails) {
+  const Rows rows = Play({"nimm xyz und geh nord", "nimm korb und geh nord"});
+  EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const std::string& row) { return row.front() == '>'; }), 2);
+  EXPECT_TRUE(Has(rows, "[Ich kenne das Wort 'xyz' nicht.]"));
+  EXPECT_TRUE(Has(rows, "Auf einem Waldweg")) << ::testing::PrintToString(rows);
+  EXPECT_EQ(h.session().current_room, 2);
+  EXPECT_EQ(h.session().more_sentences_pending, 0);
+}
+
+TEST_F(SentencesGameTest, AnUndAtTheEndRightAfterAnUnknownWordRunsAnEmptySentence) {
+  EXPECT_EQ(Play({"xyz", "verdammt und"}),
+            (Rows{">xyz", "[Ich kenne das Wort 'xyz' nicht.]", ">verdammt und", "Kein Kommentar hierzu.",
+                  "[Die Eingabe enthält kein Verb.]"}));
+  EXPECT_EQ(h.session().more_sentences_pending, 0);
+}
+
+TEST_F(SentencesGameTest, IhnShowsTheMasculineReferentWhenTheLastNamedIsFeminine) {
+  const Rows rows = Play({"untersuche den brunnen", "untersuche die oma", "küsse ihn"});
+  const auto echo = std::find(rows.begin(), rows.end(), ">küsse ihn");
+  ASSERT_NE(echo, rows.end());
+  ASSERT_NE(echo + 1, rows.end());
+  EXPECT_EQ(*(echo + 1), "(den Brunnen)");
+  EXPECT_EQ(h.session().referent_masc, "brunnen");
+  EXPECT_EQ(h.session().referent_fem, "oma");
+  EXPECT_EQ(h.session().referent_last, "brunnen");  // remembered at the top of the following turn
+}
+
+TEST_F(SentencesGameTest, AnAgreeingPronounIsSilent) {
+  h.session().current_room = 5;
+  const Rows rows = Play({"nimm den frosch. küsse ihn"});
+  EXPECT_EQ(rows.front(), ">nimm den frosch. küsse ihn");
+  for (const std::string& row : rows) EXPECT_NE(row.front(), '(') << row;
+  EXPECT_EQ(h.session().referent_last, "frosch");
+}
+
+TEST_F(SentencesGameTest, NoReferentOfTheKindIsReportedAtOnceAndDropsTheLine) {
+  EXPECT_EQ(Play({"untersuche die oma", "küsse ihn und geh nord"}),
+            (Rows{">untersuche die oma", "Du siehst deine Oma hier nicht.", ">küsse ihn und geh nord",
+                  "[Ich weiß nicht, auf welches Objekt du dich beziehst.]"}));
+  EXPECT_EQ(h.session().current_room, 1);
+  EXPECT_EQ(h.session().move_count, 0);
+}
+
+TEST_F(SentencesGameTest, PronounMessages) {
+  const Rows rows = Play({"küsse ihn und geh nord", "gib ihm den korb", "gib ihnen den korb", "nimm den korb ihn"});
+  EXPECT_EQ(rows, (Rows{">küsse ihn und geh nord", "[Ich weiß nicht, auf was du dich beziehst.]",
+                        ">gib ihm den korb", "[Ich weiß nicht, auf was du 'ihm' beziehst.]", ">gib ihnen den korb",
+                        "[Ich weiß nicht, auf was du 'ihnen' beziehst.]", ">nimm den korb ihn",
+                        "[Ich verstehe deinen Satz wegen der Wortstellung nicht.]"}));
+  EXPECT_EQ(h.session().current_room, 1);
+}
+
+TEST_F(SentencesGameTest, PluralObjectsBecomeThePluralReferent) {
+  const Rows rows = Play({"pflücke blumen", "gib ihnen den korb", "nimm sie"});
+  EXPECT_EQ(h.session().referent_plural, "blumen");
+  EXPECT_EQ(h.session().referent_fem, "");
+  EXPECT_EQ(h.session().referent_last, "blumen");
+  EXPECT_EQ(h.session().referent_last_gender, 2);
+  // "ihnen" and "sie" both stood for the flowers, "sie" without a note.
+  EXPECT_EQ(std::count(rows.begin(), rows.end(), "Du siehst hier keine Blumen."), 3);
+  for (const std::string& row : rows) EXPECT_NE(row.front(), '(') << row;
+}
+
+TEST_F(SentencesGameTest, AllesOnlyInItsTwoForms) {
+  const Rows rows = Play({"nimm alles aus korb", "lege alles in korb", "iss alles", "nimm alles alles",
+                          "schaue alles an", "lies alles auf korb", "alles", "nimm alles und alles"});
+  EXPECT_EQ(rows, (Rows{">nimm alles aus korb", "[Das Spiel versteht nur die Eingabeform 'nehme alles'.]",
+                        ">lege alles in korb", "[Das Spiel versteht nur die Eingabeform 'lege alles hin'.]",
+                        ">iss alles", "[Das Spiel versteht nur 'nimm alles' und 'lege alles hin'.]",
+                        ">nimm alles alles", "[Das Wort 'alles' kann nur einmal pro Satzteil verwendet werden.]",
+                        ">schaue alles an",
+                        "[Das Spiel versteht nur die Eingabeformen 'nimm alles' und 'lege alles hin'.]",
+                        ">lies alles auf korb", "[Das Spiel versteht nur 'nimm alles' und 'lege alles hin'.]",
+                        ">alles", "[Die Eingabe enthält kein Verb.]", ">nimm alles und alles",
+                        "Es ist nichts hier, was du nehmen kannst.", "[Die Eingabe enthält kein Verb.]"}));
+}
+
+TEST_F(SentencesGameTest, LiesAllesAufTakesEverything) {
+  const Rows rows = Play({"lege alles hin", "lies alles auf"});
+  EXPECT_TRUE(Has(rows, "Du legst den Korb hin.")) << ::testing::PrintToString(rows);
+  EXPECT_TRUE(Has(rows, "Du nimmst den Korb.")) << ::testing::PrintToString(rows);
+  EXPECT_EQ(h.session().basket_carried, 1);
 }
 
 }  // namespace

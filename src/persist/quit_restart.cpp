@@ -1,0 +1,81 @@
+#include <string>
+#include <string_view>
+
+#include "console/console.h"
+#include "console/encoding.h"
+#include "console/status_bar.h"
+#include "console/text_output.h"
+#include "persist/special_command_parts.h"
+
+namespace {
+
+// Waits for "j" or "n" (either case); every other key is ignored.
+bool AnsweredYes(Console& console) {
+  for (;;) {
+    int key = console.ReadKey(WaitKind::kChoice);
+    if (key >= 'A' && key <= 'Z') key += 'a' - 'A';
+    if (key == 'j') return true;
+    if (key == 'n') return false;
+  }
+}
+
+bool IsRepeatWord(std::string_view word) { return word == "nochmal" || word == "again" || word == "g"; }
+
+void AskQuestion(GameSession& session, Console& console, const char* question) {
+  WriteLine(console, kLightGrey, question);
+  ++session.lines_since_pause;
+  RedrawStatusBar(session, console);
+}
+
+void SayWeGoOn(GameSession& session, Console& console, const char* note) {
+  WriteLine(console, kLightGrey, note);
+  ++session.lines_since_pause;
+}
+
+}  // namespace
+
+TurnEnd AskToQuit(GameSession& session, Console& console) {
+  AskQuestion(session, console, "Spiel wirklich beenden? (j/n)");
+  if (!AnsweredYes(console)) {
+    SayWeGoOn(session, console, "(Spiel wird fortgesetzt).");
+    return TurnEnd::kTopOfTurn;
+  }
+  RedrawStatusBar(session, console);
+  console.Sleep(1000);
+  throw ProgramExit{0};
+}
+
+TurnEnd AskToRestart(GameSession& session, Console& console) {
+  AskQuestion(session, console, "Spiel wirklich neu starten? (j/n)");
+  if (!AnsweredYes(console)) {
+    SayWeGoOn(session, console, "(Kein Neustart).");
+    return TurnEnd::kTopOfTurn;
+  }
+  // Keys typed ahead belong to the old game.
+  console.DiscardInput();
+  throw RestartRequest{};
+}
+
+TurnEnd RepeatLastLine(GameSession& session) {
+  // A repeat of a repeat would run for ever.
+  const std::string& last = session.last_command_line;
+  if (IsRepeatWord(std::string_view(last).substr(0, last.find(' ')))) session.last_command_line.clear();
+  // A line of several sentences cannot be run again as one.
+  if (session.more_sentences_pending == 1 || session.last_command_line.find("und ") != std::string::npos) {
+    SetMessage(session,
+               Cp850("[Eine Wiederholung der letzten Eingabe bei einem Satz, der eine Aufzählung enthält, ist "
+                     "nicht möglich.]"));
+    session.last_command_line.clear();
+    session.more_sentences_pending = 0;
+    return TurnEnd::kEndOfTurn;
+  }
+  if (session.last_command_line.empty()) {
+    SetMessage(session, Cp850("[Eine Wiederholung der letzten Eingabe ist nicht möglich.]"));
+    return TurnEnd::kEndOfTurn;
+  }
+  session.input_line = session.last_command_line;
+  session.line_from_program = 1;
+  session.suppress_blank_line = 1;
+  SetMessage(session, "(" + session.input_line + ")");
+  return TurnEnd::kEndOfTurn;
+}
