@@ -125,4 +125,5 @@ void RedrawStatusBar(GameSession& session, Console& console) {
   DrawStatusValues(session, console);
   console.SetColours(kLightGrey, kBlack);
   console.SetCursor(row, 1);
+  console.Write("");  // the text goes on from here, not from the bar
 }

@@ -9,6 +9,7 @@
 #include "story/room_descriptions.h"
 #include "story/verb_dispatch.h"
 #include "world/hints.h"
+#include "world/objects.h"
 #include "world/score.h"
 
 namespace {
@@ -52,8 +53,6 @@ constexpr FixedAnswer kFixedAnswers[] = {
     {"karte", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
     {"speichern", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
     {"laden", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
-    {"inventory", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
-    {"i", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
 };
 
 bool Is(const std::string& word, const char* utf8) { return word == Cp850(utf8); }
@@ -112,6 +111,7 @@ TurnEnd RunCommand(GameSession& session, Console& console, const std::string& wo
     return EndOfTurnWith(session, Cp850(fixed.answer));
   }
   if (Is(word, "klingeln") || Is(word, "läute") || Is(word, "läuten")) return RingTheBell(session, console);
+  if (Is(word, "inventory") || Is(word, "i")) return ShowInventory(session);
   if (Is(word, "knapp")) return SetBriefMode(session, 1);
   if (Is(word, "ausführlich")) return SetBriefMode(session, 0);
   if (Is(word, "maus")) return ShowMouseHelp(session, console);

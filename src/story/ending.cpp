@@ -34,14 +34,6 @@ void AwardSilently(GameSession& s, Console& console) {
   AwardPoints(s, console);
 }
 
-// The bar is written at the top of the screen; writing nothing at the cursor
-// marks the text's row again, so that a transcript of the screen (line mode)
-// still reaches everything printed above it.
-void RedrawStatusBarKeepingText(GameSession& s, Console& console) {
-  RedrawStatusBar(s, console);
-  console.Write("");
-}
-
 int LowerCase(int key) { return (key >= 'A' && key <= 'Z') ? key - 'A' + 'a' : key; }
 
 }  // namespace
@@ -57,7 +49,7 @@ void RunEnding(GameSession& s, Console& console) {
   WriteLine(console, s.accent_colour, Centre("<Beliebige Taste>"));
   s.lines_since_pause = 1;
   console.SetCursorVisible(false);
-  RedrawStatusBarKeepingText(s, console);
+  RedrawStatusBar(s, console);
   console.ReadKey(WaitKind::kAnyKey);
 
   console.SetColours(kLightGrey, kBlack);
@@ -89,7 +81,7 @@ void RunEnding(GameSession& s, Console& console) {
   const int question_row = console.CursorRow();
   s.lines_since_pause = 1;
   console.SetCursorVisible(false);
-  RedrawStatusBarKeepingText(s, console);
+  RedrawStatusBar(s, console);
   console.SetColours(kLightGrey, kBlack);
 
   for (;;) {
@@ -102,7 +94,7 @@ void RunEnding(GameSession& s, Console& console) {
       console.SetCursor(question_row, 1);
       console.LineEnd();
       WriteLine(console, kWhite, Cp850("Danke fürs Spielen! Lob und Kritik gerne per E-Mail an quendelmar@example.org"));
-      RedrawStatusBarKeepingText(s, console);
+      RedrawStatusBar(s, console);
       console.Sleep(kExitDelay);
       throw ProgramExit{0};
     }

@@ -122,6 +122,20 @@ TEST(SpecialCommandAnswers, OneLineAnswersAndTheMovesTheyCost) {
   }
 }
 
+TEST_F(SpecialCommandTest, InventoryListsWhatIsCarriedAndCostsAMove) {
+  EXPECT_EQ(Play({"besitz", "i"}), (Rows{">besitz", "Du hast einen Korb.", ">i", "Du hast einen Korb."}));
+  EXPECT_EQ(h.session().move_count, 2);
+}
+
+TEST_F(SpecialCommandTest, RingingAtTheLocksmithsStandPressesTheBell) {
+  h.session().current_room = 8;
+  const Rows rows = Play({"klingeln"});
+  ASSERT_GE(rows.size(), 1u);
+  EXPECT_EQ(rows[0], ">klingeln");
+  EXPECT_EQ(std::find(rows.begin(), rows.end(), "Ohne Klingel kannst du nicht klingeln."), rows.end());
+  EXPECT_EQ(h.session().move_count, 1);
+}
+
 // The map, saving and loading are not there yet and say so.
 TEST_F(SpecialCommandTest, FunctionsNotYetThereSaySo) {
   Play({"karte", "save", "load"});
@@ -280,6 +294,13 @@ TEST_F(SpecialCommandTest, ARepeatWithMoreWordsAndNothingBeforeIt) {
   EXPECT_EQ(Play({"g korb", "g"}), (Rows{">g korb", "[Eine Wiederholung der letzten Eingabe ist nicht möglich.]",
                                          ">g", "[Eine Wiederholung der letzten Eingabe ist nicht möglich.]"}));
   EXPECT_EQ(h.session().last_command_line, "");
+}
+
+// Even a remembered line that starts with a repeat command is not run again.
+TEST_F(SpecialCommandTest, ARememberedRepeatIsNeverRunAgain) {
+  h.session().last_command_line = "g korb";
+  EXPECT_EQ(Play({"again"}), (Rows{">again", "[Eine Wiederholung der letzten Eingabe ist nicht möglich.]"}));
+  EXPECT_EQ(h.session().line_from_program, 0);
 }
 
 // --- Information --------------------------------------------------------------
