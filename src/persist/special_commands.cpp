@@ -50,7 +50,6 @@ constexpr FixedAnswer kFixedAnswers[] = {
      "Eine Komplettlösung ist nicht verfügbar. Benutze 'tip' für situationsabhängige Hilfestellungen."},
     {"ausgänge", false, "[Die möglichen Ausgänge sind in der Kompassrose weiß dargestellt.]"},
     // Not built yet.
-    {"karte", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
     {"speichern", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
     {"laden", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
 };
@@ -105,6 +104,12 @@ TurnEnd ClearScreen(GameSession& session, Console& console) {
 }
 
 TurnEnd RunCommand(GameSession& session, Console& console, const std::string& word) {
+  if (Is(word, "karte")) {
+    // The editor left the cursor on the typed line for the map, which is not
+    // built yet: the answer goes below the line.
+    console.LineEnd();
+    return EndOfTurnWith(session, Cp850("[Diese Funktion steht noch nicht zur Verfügung.]"));
+  }
   for (const FixedAnswer& fixed : kFixedAnswers) {
     if (!Is(word, fixed.word)) continue;
     if (fixed.counts_move) ++session.move_count;

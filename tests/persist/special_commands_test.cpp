@@ -140,7 +140,7 @@ TEST_F(SpecialCommandTest, RingingAtTheLocksmithsStandPressesTheBell) {
 TEST_F(SpecialCommandTest, FunctionsNotYetThereSaySo) {
   Play({"karte", "save", "load"});
   const std::string all = h.Transcript();
-  EXPECT_NE(all.find("Diese Funktion steht noch nicht zur Verfügung.]"), std::string::npos);
+  EXPECT_NE(all.find(">karte\n[Diese Funktion steht noch nicht zur Verfügung.]"), std::string::npos);
   EXPECT_NE(all.find(">save\n[Diese Funktion steht noch nicht zur Verfügung.]"), std::string::npos);
   EXPECT_NE(all.find(">load\n[Diese Funktion steht noch nicht zur Verfügung.]"), std::string::npos);
   EXPECT_EQ(h.session().move_count, 0);
