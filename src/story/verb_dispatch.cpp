@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "console/encoding.h"
+#include "story/room_descriptions.h"
 #include "world/take_drop.h"
 
 namespace {
@@ -43,6 +44,14 @@ bool IsPlainDrop(ParsedCommand& c) {
   return false;
 }
 
+// "schaue" alone, "schaue um" or "schaue dich um": looking around describes
+// the room.
+bool IsLookAround(const ParsedCommand& c) {
+  if (c.verb != "schaue") return false;
+  if (c.object_count == 0) return c.preposition.empty() || c.preposition == "um";
+  return c.preposition == "um" && c.object1 == "dich" && c.object_count == 1;
+}
+
 }  // namespace
 
 TurnEnd DispatchVerb(GameSession& s, Console& console) {
@@ -54,6 +63,10 @@ TurnEnd DispatchVerb(GameSession& s, Console& console) {
   }
   if (IsPlainDrop(c)) {
     if (std::optional<TurnEnd> end = DropObject(s, console)) return *end;
+  }
+  if (IsLookAround(c)) {
+    DescribeRoom(s, console);
+    return TurnEnd::kTopOfTurn;
   }
   // The other verbs' handlers and the default answers are not written yet.
   return TurnEnd::kTopOfTurn;
