@@ -275,6 +275,8 @@ void PrintFullForm(GameSession& s, Console& console, const std::vector<Para>& pa
 void DescribeRoom(GameSession& session, Console& console) {
   GameSession& s = session;
   if (s.current_room == 12) RunEnding(s, console);
+  // The tower's inside (14) is never entered and has no description.
+  if (s.current_room < kFirstRoom || s.current_room > kLastRoom) return;
 
   s.place_name = Title(s.current_room);
   console.SetForeground(s.accent_colour);
