@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "console/encoding.h"
+#include "console/text_output.h"
 #include "story/room_descriptions.h"
 #include "world/take_drop.h"
 
@@ -52,6 +53,27 @@ bool IsLookAround(const ParsedCommand& c) {
   return c.preposition == "um" && c.object1 == "dich" && c.object_count == 1;
 }
 
+// Putting down what is not carried: the default answer of the drop verbs.
+TurnEnd RefuseDrop(GameSession& s, Console& console) {
+  const ParsedCommand& c = s.command;
+  if (c.object1 == "deckel" && (s.honey_jar_state == 2 || s.honey_jar_state == 3)) {
+    PrintMessage(s, console, Cp850("Der Deckel ist auf dem Glas. Du müsstest also das Glas hinlegen."));
+    return TurnEnd::kTopOfTurn;
+  }
+  if (OneOf(c.object1, {"kuchen", "wein", "weinflasche"})) {
+    if (s.basket_carried == 1) {
+      SetMessage(s, Cp850("Dazu müsstest du den Korb hinlegen."));
+    } else {
+      SetMessage(s, "Du hast den Korb und damit auch " + s.object1_article + s.object1_phrase + "bereits hingelegt.");
+    }
+    return TurnEnd::kEndOfTurn;
+  }
+  std::string phrase = s.object1_article + s.object1_phrase;
+  phrase.erase(phrase.find_last_not_of(' ') + 1);
+  SetMessage(s, "Du besitzt " + phrase + " nicht.");
+  return TurnEnd::kEndOfTurn;
+}
+
 }  // namespace
 
 TurnEnd DispatchVerb(GameSession& s, Console& console) {
@@ -63,6 +85,7 @@ TurnEnd DispatchVerb(GameSession& s, Console& console) {
   }
   if (IsPlainDrop(c)) {
     if (std::optional<TurnEnd> end = DropObject(s, console)) return *end;
+    if (c.verb != "stecke") return RefuseDrop(s, console);
   }
   if (IsLookAround(c)) {
     DescribeRoom(s, console);
