@@ -45,13 +45,6 @@ bool IsPrintable(int key) {
   return (key >= 32 && key <= 47) || (key >= 58 && key <= 126) || (key >= 128 && key <= 255);
 }
 
-std::string TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
-}
-
 class LineEditor {
  public:
   LineEditor(GameSession& session, Console& console, int row, int column, std::string_view prompt,

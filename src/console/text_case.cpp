@@ -37,3 +37,9 @@ char UpperCase(char c) {
   const std::size_t at = Smalls().find(c);
   return at == std::string::npos ? c : Capitals()[at];
 }
+
+std::string TrimBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}

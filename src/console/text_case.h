@@ -1,5 +1,5 @@
-// Case folding for the console's code page: player input is matched in CP850
-// after folding to lower case.
+// Small helpers for CP850 text: case folding (player input is matched after
+// folding to lower case) and trimming.
 #pragma once
 
 #include <string>
@@ -11,3 +11,6 @@ std::string LowerCase(std::string_view cp850);
 
 // The capital of a small letter (a-z and ä ö ü é ñ å ç); any other byte as it is.
 char UpperCase(char cp850);
+
+// The text without blanks at either end.
+std::string TrimBlanks(std::string_view text);

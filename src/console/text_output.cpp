@@ -12,12 +12,6 @@ constexpr std::string_view kPausePrompt = "                          >Weiter mit
 constexpr int kMainBuffer = 0;
 constexpr int kSecondBuffer = 1;
 
-std::string Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 // Umlauts held in the Windows-1252 spelling become their console bytes.
 void ConvertUmlauts(std::string& text) {
   static constexpr std::pair<unsigned char, unsigned char> kUmlauts[] = {
@@ -58,7 +52,7 @@ void SetMessage(GameSession& session, std::string_view text) {
 }
 
 void PrintMessage(GameSession& session, Console& console) {
-  session.print_text = Trim(session.message_line);
+  session.print_text = TrimBlanks(session.message_line);
   ConvertUmlauts(session.print_text);
   PrintText(session, console, session.print_text);
 }

@@ -124,12 +124,6 @@ std::string ReplaceAll(std::string_view text, std::string_view find, std::string
   return result;
 }
 
-std::string TrimBlanks(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 void CleanUpTypedLine(GameSession& session) {
   std::string line = " " + session.input_line + " ";
   line = ReplaceAll(line, ",", " und ");

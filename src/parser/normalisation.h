@@ -11,9 +11,6 @@
 // (replaced text is not searched again).
 std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view replacement);
 
-// The text without blanks at either end.
-std::string TrimBlanks(std::string_view text);
-
 // Cleans session.input_line as typed: punctuation to "und", lower case, the
 // substitution table, the bouquet words; then remembers the line for the
 // repeat command unless its first word is a repeat command.

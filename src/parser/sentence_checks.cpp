@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "console/encoding.h"
+#include "console/text_case.h"
 #include "console/text_output.h"
 #include "parser/normalisation.h"
 #include "parser/parser_messages.h"
