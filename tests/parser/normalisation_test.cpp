@@ -264,16 +264,7 @@ class NormalisationGameTest : public ::testing::Test {
   }
 
   // Types the lines (UTF-8) and gives back the non-empty rows printed.
-  Rows Play(const Rows& lines) {
-    for (const std::string& line : lines) h.frontend.Line(line);
-    const size_t before = h.Lines().size();
-    h.Play();
-    Rows out;
-    for (size_t i = before; i < h.Lines().size(); ++i) {
-      if (!h.Lines()[i].empty()) out.push_back(h.Lines()[i]);
-    }
-    return out;
-  }
+  Rows Play(const Rows& lines) { return h.PlayLines(lines); }
 
   GameHarness h;
 };

@@ -63,16 +63,7 @@ class ParserGameTest : public ::testing::Test {
     h.frontend.Flush(h.console);
   }
 
-  Rows Play(const Rows& lines) {
-    for (const std::string& line : lines) h.frontend.Line(line);
-    const size_t before = h.Lines().size();
-    h.Play();
-    Rows out;
-    for (size_t i = before; i < h.Lines().size(); ++i) {
-      if (!h.Lines()[i].empty()) out.push_back(h.Lines()[i]);
-    }
-    return out;
-  }
+  Rows Play(const Rows& lines) { return h.PlayLines(lines); }
 
   GameHarness h;
 };

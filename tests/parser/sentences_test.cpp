@@ -346,16 +346,7 @@ class SentencesGameTest : public ::testing::Test {
     h.frontend.Flush(h.console);
   }
   // The non-empty rows printed for the queued lines.
-  std::vector<std::string> Play(std::initializer_list<const char*> lines) {
-    for (const char* line : lines) h.frontend.Line(line);
-    const size_t before = h.Lines().size();
-    h.Play();
-    std::vector<std::string> out;
-    for (size_t i = before; i < h.Lines().size(); ++i) {
-      if (!h.Lines()[i].empty()) out.push_back(h.Lines()[i]);
-    }
-    return out;
-  }
+  std::vector<std::string> Play(const std::vector<std::string>& lines) { return h.PlayLines(lines); }
   static bool Has(const std::vector<std::string>& rows, const std::string& row) {
     return std::find(rows.begin(), rows.end(), row) != rows.end();
   }

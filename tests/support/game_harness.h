@@ -57,6 +57,17 @@ struct GameHarness {
   }
   const Cell& CellAt(int row, int col) const { return console.ShownCell(row, col); }
   const std::vector<std::string>& Lines() const { return frontend.Lines(); }
+  // Types the lines, plays them, and gives back the non-empty rows printed.
+  std::vector<std::string> PlayLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) frontend.Line(line);
+    const size_t before = Lines().size();
+    Play();
+    std::vector<std::string> rows;
+    for (size_t i = before; i < Lines().size(); ++i) {
+      if (!Lines()[i].empty()) rows.push_back(Lines()[i]);
+    }
+    return rows;
+  }
   std::string Transcript() const {
     std::string all;
     for (const std::string& line : Lines()) all += line + "\n";

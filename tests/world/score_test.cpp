@@ -18,12 +18,7 @@ class ScoreCommandTest : public ::testing::Test {
     h.StartUp();
     h.frontend.Flush(h.console);
   }
-  Rows Play(const Rows& lines) {
-    for (const std::string& line : lines) h.frontend.Line(line);
-    const size_t before = h.Lines().size();
-    h.Play();
-    return NonEmptyFrom(before);
-  }
+  Rows Play(const Rows& lines) { return h.PlayLines(lines); }
   Rows NonEmptyFrom(size_t before) const {
     Rows out;
     for (size_t i = before; i < h.Lines().size(); ++i) {
