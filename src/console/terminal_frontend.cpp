@@ -16,6 +16,7 @@
 
 #include "console/console.h"
 #include "console/encoding.h"
+#include "console/key_codes.h"
 
 // curses last: its headers define many short macros.
 #define NCURSES_NOMACROS
@@ -192,38 +193,38 @@ void PutChar(int row, int col, char32_t ch, attr_t attributes, int pair) {
 
 int DecodeCursesKey(bool function_key, int value, const TerminalKeyMap& keys) {
   if (function_key) {
-    if (Contains(keys.ctrl_left, value)) return 1115;
-    if (Contains(keys.ctrl_right, value)) return 1116;
-    if (Contains(keys.ctrl_delete, value)) return 1147;
-    if (Contains(keys.ctrl_backspace, value)) return 127;
+    if (Contains(keys.ctrl_left, value)) return key::kCtrlLeft;
+    if (Contains(keys.ctrl_right, value)) return key::kCtrlRight;
+    if (Contains(keys.ctrl_delete, value)) return key::kCtrlDelete;
+    if (Contains(keys.ctrl_backspace, value)) return key::kCtrlBackspace;
     switch (value) {
       case KEY_RESIZE: return kResizeKey;
       case KEY_MOUSE: return kMouseKey;
-      case KEY_BACKSPACE: return 8;
-      case KEY_ENTER: return 13;
-      case KEY_DC: return 1083;
-      case KEY_LEFT: return 1075;
-      case KEY_RIGHT: return 1077;
-      case KEY_HOME: case KEY_A1: return 1071;
-      case KEY_END: case KEY_C1: return 1079;
-      case KEY_UP: return 1072;
-      case KEY_DOWN: return 1080;
-      case KEY_F(11): return 1133;
-      case KEY_F(12): return 1134;
+      case KEY_BACKSPACE: return key::kBackspace;
+      case KEY_ENTER: return key::kEnter;
+      case KEY_DC: return key::kDelete;
+      case KEY_LEFT: return key::kLeft;
+      case KEY_RIGHT: return key::kRight;
+      case KEY_HOME: case KEY_A1: return key::kHome;
+      case KEY_END: case KEY_C1: return key::kEnd;
+      case KEY_UP: return key::kUp;
+      case KEY_DOWN: return key::kDown;
+      case KEY_F(11): return key::kF11Extended;
+      case KEY_F(12): return key::kF12Extended;
       default: break;
     }
-    if (value >= KEY_F(1) && value <= KEY_F(10)) return 1058 + (value - KEY_F0);
+    if (value >= KEY_F(1) && value <= KEY_F(10)) return key::kF1 + (value - KEY_F(1));
     return kNoKey;
   }
   switch (value) {
     case 3: return kInterruptKey;
     // Of ^H and ^?, the one that is not the terminal's Backspace comes with Ctrl.
-    case 8: return keys.backspace_is_ctrl_h ? 8 : 127;
-    case 127: return keys.backspace_is_ctrl_h ? 127 : 8;
-    case 23: return 127;  // Ctrl+W, as in shells
-    case 9: return 9;
-    case 10: case 13: return 13;
-    case 27: return 27;
+    case 8: return keys.backspace_is_ctrl_h ? key::kBackspace : key::kCtrlBackspace;
+    case 127: return keys.backspace_is_ctrl_h ? key::kCtrlBackspace : key::kBackspace;
+    case 23: return key::kCtrlBackspace;  // Ctrl+W, as in shells
+    case 9: return key::kTab;
+    case 10: case 13: return key::kEnter;
+    case 27: return key::kEscape;
     default: break;
   }
   if (value < 0) return kNoKey;

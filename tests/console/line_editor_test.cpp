@@ -10,6 +10,7 @@
 #include "console/button_labels.h"
 #include "console/console.h"
 #include "console/encoding.h"
+#include "console/key_codes.h"
 #include "console/scripted_frontend.h"
 #include "console/text_case.h"
 #include "world/game_session.h"
@@ -18,26 +19,7 @@ namespace {
 
 constexpr int kRow = 10;
 
-constexpr int kBackspace = 8;
-constexpr int kTab = 9;
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-constexpr int kCtrlBackspace = 127;
-constexpr int kF1 = 1059;
-constexpr int kHome = 1071;
-constexpr int kUp = 1072;
-constexpr int kLeft = 1075;
-constexpr int kRight = 1077;
-constexpr int kEnd = 1079;
-constexpr int kDown = 1080;
-constexpr int kDelete = 1083;
-constexpr int kF11 = 1087;
-constexpr int kF12 = 1088;
-constexpr int kCtrlLeft = 1115;
-constexpr int kCtrlRight = 1116;
-constexpr int kF11Extended = 1133;
-constexpr int kF12Extended = 1134;
-constexpr int kCtrlDelete = 1147;
+using namespace key;
 
 Cell FieldCell(char c) { return Cell{static_cast<unsigned char>(c), kWhite, kBlack}; }
 Cell BlockCell(char c) { return Cell{static_cast<unsigned char>(c), kBlack, kWhite}; }
