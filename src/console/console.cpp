@@ -48,6 +48,17 @@ void Console::Write(std::string_view text) {
   text_row_ = cursor_row_;
 }
 
+void Console::WriteAt(int row, int col, std::string_view text) {
+  if (row < 1 || row > kScreenRows) return;
+  for (const char c : text) {
+    if (col >= 1 && col <= kScreenCols) {
+      Written()[Index(row, col)] =
+          Cell{static_cast<unsigned char>(c), static_cast<std::uint8_t>(fg_), static_cast<std::uint8_t>(bg_)};
+    }
+    ++col;
+  }
+}
+
 void Console::LineEnd() {
   NextRow();
   text_row_ = cursor_row_;

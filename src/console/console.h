@@ -73,6 +73,14 @@ class Console {
   void Write(std::string_view text);
   // Cursor to column 1 of the next row, scrolling on row 25.
   void LineEnd();
+  // Writes the cells of a text from a position on, cut off at column 80;
+  // neither the cursor nor the rest of the screen moves.
+  void WriteAt(int row, int col, std::string_view text);
+
+  // A full-screen display (the map, a dialog) begins right after a clear,
+  // and ends when flowing text resumes at the cursor.
+  void BeginFullScreen() { frontend_.FullScreenBegins(*this); }
+  void EndFullScreen() { frontend_.FullScreenEnds(*this); }
 
   // Two buffers: the one written to and the one shown may differ.
   void SetWriteBuffer(int buffer);

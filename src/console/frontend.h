@@ -43,4 +43,8 @@ class Frontend {
   // Told just before the shown buffer scrolls up by one row, or is cleared.
   virtual void BeforeScroll(const Console&) {}
   virtual void BeforeClear(const Console&) {}
+  // Told when a full-screen display (the map, a dialog) begins, right after
+  // the screen was cleared for it, and when flowing text resumes after it.
+  virtual void FullScreenBegins(const Console&) {}
+  virtual void FullScreenEnds(const Console&) {}
 };

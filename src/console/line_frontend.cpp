@@ -3,6 +3,13 @@
 #include <cerrno>
 
 #include "console/encoding.h"
+#include "console/key_codes.h"
+
+namespace {
+
+constexpr char32_t kEscapeCharacter = 0x1B;
+
+}  // namespace
 
 LineFrontend::LineFrontend(std::FILE* in, std::FILE* out)
     : in_(in), out_(out), transcript_([this](std::string_view row) { WriteRow(row); }) {}
@@ -29,7 +36,9 @@ bool LineFrontend::ReadInputLine() {
   first_line_ = false;
   std::string_view rest = line;
   while (!rest.empty()) {
-    const int byte = Cp850OfUnicode(DecodeUtf8(rest));
+    // Escape stays a key, so that a script can leave a dialog.
+    const char32_t code_point = DecodeUtf8(rest);
+    const int byte = code_point == kEscapeCharacter ? key::kEscape : Cp850OfUnicode(code_point);
     if (byte >= 0) keys_.push_back(byte);
   }
   keys_.push_back(13);
@@ -37,11 +46,12 @@ bool LineFrontend::ReadInputLine() {
 }
 
 InputEvent LineFrontend::Wait(const Console& console, WaitKind kind) {
-  transcript_.Flush(console);
-  if (std::fflush(out_) != 0) throw ProgramExit{0};
-  if (kind == WaitKind::kAnyKey) return InputEvent{InputEvent::Kind::kKey, ' ', 0, 0, 0};
   // A new prompt does not take up what was left of a line answered by a choice.
   if (kind == WaitKind::kLine && choice_started_line_) keys_.clear();
+  // A full-screen display comes out once its keys are used up, not once per key.
+  if (!transcript_.InFullScreen() || keys_.empty() || kind == WaitKind::kAnyKey) transcript_.Flush(console);
+  if (std::fflush(out_) != 0) throw ProgramExit{0};
+  if (kind == WaitKind::kAnyKey) return InputEvent{InputEvent::Kind::kKey, ' ', 0, 0, 0};
   choice_started_line_ = false;
   if (keys_.empty()) {
     if (!ReadInputLine()) throw ProgramExit{0};

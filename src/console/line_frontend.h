@@ -21,6 +21,8 @@ class LineFrontend : public Frontend {
   bool ShowsPages() const override { return false; }
   void BeforeScroll(const Console& console) override { transcript_.BeforeScroll(console); }
   void BeforeClear(const Console& console) override { transcript_.BeforeClear(console); }
+  void FullScreenBegins(const Console&) override { transcript_.BeginFullScreen(); }
+  void FullScreenEnds(const Console& console) override { transcript_.EndFullScreen(console); }
 
   // Writes out what the screen still holds above the text row (at the end).
   void Finish(const Console& console);

@@ -1,6 +1,7 @@
 #include "console/scripted_frontend.h"
 
 #include "console/encoding.h"
+#include "console/key_codes.h"
 
 ScriptedFrontend::ScriptedFrontend()
     : transcript_([this](std::string_view row) { lines_.push_back(Utf8FromCp850(row)); }) {}
@@ -20,12 +21,15 @@ void ScriptedFrontend::Click(int button, int row, int col) {
   events_.push_back(InputEvent{InputEvent::Kind::kMouse, 0, button, row, col});
 }
 
-InputEvent ScriptedFrontend::Wait(const Console& console, WaitKind) {
-  transcript_.Flush(console);
+InputEvent ScriptedFrontend::Wait(const Console& console, WaitKind kind) {
+  // A full-screen display comes out once per typed line, as in line mode,
+  // not once per key.
+  if (!transcript_.InFullScreen() || line_finished_ || kind == WaitKind::kAnyKey) transcript_.Flush(console);
   ++waits_;
   if (events_.empty()) throw ProgramExit{0};
   const InputEvent event = events_.front();
   events_.pop_front();
+  line_finished_ = event.kind == InputEvent::Kind::kMouse || event.key == key::kEnter || event.key == key::kEscape;
   return event;
 }
 

@@ -30,6 +30,8 @@ class ScriptedFrontend : public Frontend {
   bool ShowsPages() const override { return shows_pages_; }
   void BeforeScroll(const Console& console) override { transcript_.BeforeScroll(console); }
   void BeforeClear(const Console& console) override { transcript_.BeforeClear(console); }
+  void FullScreenBegins(const Console&) override { transcript_.BeginFullScreen(); }
+  void FullScreenEnds(const Console& console) override { transcript_.EndFullScreen(console); }
 
   // Completed text rows so far, UTF-8.
   const std::vector<std::string>& Lines() const { return lines_; }
@@ -54,4 +56,5 @@ class ScriptedFrontend : public Frontend {
   int waits_ = 0;
   bool shows_pages_ = true;
   bool discard_drops_queue_ = false;
+  bool line_finished_ = true;  // the last event was Enter, Escape or a click
 };

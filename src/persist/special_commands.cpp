@@ -4,6 +4,7 @@
 
 #include "console/console.h"
 #include "console/encoding.h"
+#include "console/map_display.h"
 #include "console/text_output.h"
 #include "persist/special_command_parts.h"
 #include "story/room_descriptions.h"
@@ -105,10 +106,8 @@ TurnEnd ClearScreen(GameSession& session, Console& console) {
 
 TurnEnd RunCommand(GameSession& session, Console& console, const std::string& word) {
   if (Is(word, "karte")) {
-    // The editor left the cursor on the typed line for the map, which is not
-    // built yet: the answer goes below the line.
-    console.LineEnd();
-    return EndOfTurnWith(session, Cp850("[Diese Funktion steht noch nicht zur Verfügung.]"));
+    ShowMap(session, console);
+    return TurnEnd::kTopOfTurn;
   }
   for (const FixedAnswer& fixed : kFixedAnswers) {
     if (!Is(word, fixed.word)) continue;
