@@ -8,6 +8,7 @@
 #include "console/console.h"
 #include "console/encoding.h"
 #include "console/key_codes.h"
+#include "console/mouse_menu.h"
 #include "console/text_case.h"
 #include "world/game_session.h"
 
@@ -55,8 +56,11 @@ class LineEditor {
     Display();
     while (!state_.done) {
       const InputEvent event = console_.ReadEvent(WaitKind::kLine);
-      // Mouse presses are left to the mouse command menu; here they only redisplay.
-      if (event.kind == InputEvent::Kind::kKey) HandleKey(event.key);
+      if (event.kind == InputEvent::Kind::kKey) {
+        HandleKey(event.key);
+      } else {
+        HandleMousePress(session_, console_, state_, event);
+      }
       if (!state_.done) Display();
     }
     Finish();
@@ -79,10 +83,7 @@ class LineEditor {
         ++cursor;
       }
     } else if (key == kBackspace) {
-      if (cursor > 1) {
-        line.erase(cursor - 2, 1);
-        --cursor;
-      }
+      DeleteBeforeCursor(state_);
     } else if (key == kDelete) {
       if (cursor <= Length()) line.erase(cursor - 1, 1);
     } else if (key == kCtrlBackspace) {
@@ -259,6 +260,12 @@ void ReadCommandLine(GameSession& session, Console& console, int row, int column
   LineEditor editor(session, console, row, column, prompt, maximum_length, field_width, number_keys, function_keys,
                     foreground, background, history_on);
   editor.Run();
+}
+
+void DeleteBeforeCursor(LineEditState& state) {
+  if (state.cursor <= 1) return;
+  state.line.erase(state.cursor - 2, 1);
+  --state.cursor;
 }
 
 void TidyLine(std::string& line, int& cursor) {

@@ -35,6 +35,9 @@ struct LineEditState {
   bool skip_line_end = false;  // finished without echo (the compass "X")
 };
 
+// Backspace: the character before the cursor goes, if there is one.
+void DeleteBeforeCursor(LineEditState& state);
+
 // Removes blanks at both ends and doubled blanks inside; the cursor keeps to
 // its character where it can.
 void TidyLine(std::string& line, int& cursor);

@@ -60,7 +60,21 @@ void WriteAt(Console& console, int row, int col, int fg, int bg, std::string_vie
   console.Write(text);
 }
 
+constexpr StatusBarClick kClickAreas[] = {
+    {1, 38, 38, "Nordwest"}, {1, 40, 40, "Nord"},           {1, 42, 42, "Nordost"}, {2, 38, 38, "West"},
+    {2, 40, 40, "Karte"},    {2, 42, 42, "Ost"},            {3, 38, 38, "Südwest"}, {3, 40, 40, "Süd"},
+    {3, 42, 42, "Südost"},   {3, 1, 26, "Schaue dich um", true}, {3, 46, 52, "Befehle"}, {3, 67, 80, "Züge"},
+    {1, 1, 26, "Credits"},   {1, 46, 51, "Besitz"},         {1, 67, 80, "Punkte"},  {2, 1, 14, "Hintergrund"},
+};
+
 }  // namespace
+
+const StatusBarClick* StatusBarClickAt(int row, int col) {
+  for (const StatusBarClick& area : kClickAreas) {
+    if (area.row == row && col >= area.first_col && col <= area.last_col) return &area;
+  }
+  return nullptr;
+}
 
 std::string NumberText(int number) {
   return (number < 0 ? "-" : " ") + std::to_string(number < 0 ? -static_cast<long>(number) : number) + " ";
@@ -99,7 +113,7 @@ void DrawStatusValues(GameSession& session, Console& console) {
 
   console.SetCursor(3, 2);
   std::string place = session.place_name;
-  if (place.size() < 36) place.resize(36, ' ');
+  place.resize(36, ' ');  // a longer name would run into the compass
   console.Write(place);
   console.LineEnd();
 

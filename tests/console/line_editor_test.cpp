@@ -284,14 +284,6 @@ TEST_F(LineEditorTest, EscapeAndUnknownCodesDoNothing) {
   EXPECT_EQ(session.input_line, "abc");
 }
 
-TEST_F(LineEditorTest, AMousePressLeavesTheLineAsItIs) {
-  frontend.Type("ab");
-  frontend.Click(1, 5, 5);
-  frontend.Line("c");
-  Read();
-  EXPECT_EQ(session.input_line, "abc");
-}
-
 // --- Enter and tidying ---
 
 TEST_F(LineEditorTest, EnterOnAnEmptyOrBlankLineKeepsWaiting) {

@@ -686,3 +686,38 @@ TEST_F(TerminalGameTest, SigtermClosesTheGameAndRestoresTheTerminal) {
 }
 
 }  // namespace
+
+// The mouse as the player uses it, in a terminal that reports presses the
+// xterm way (SGR) and in one that uses the older encoding (tmux).
+class TerminalMouseGameTest : public TerminalGameTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(TerminalMouseGameTest, ClickedWordsAndCompassPointsBecomeCommands) {
+  StartAtPrompt(GetParam());
+  PtyTerminal& t = *terminal_;
+  int word_row = 0;
+  int word_col = 0;
+  for (int row = 4; row <= 25 && word_row == 0; ++row) {
+    const size_t at = t.Row(row).find("schmaler Weg");
+    if (at != std::string::npos) {
+      word_row = row;
+      word_col = static_cast<int>(at) + 10;  // on the "e" of "Weg" (all ASCII before it)
+    }
+  }
+  ASSERT_NE(word_row, 0) << t.Screen();
+
+  t.Click(3, 12, 1);  // right: the first verb of the cycle
+  ASSERT_TRUE(t.WaitUntil([&] { return CountRows(">Untersuche") == 1; })) << t.Screen();
+  t.Click(1, word_row, word_col);
+  ASSERT_TRUE(t.WaitUntil([&] { return CountRows(">Untersuche weg") == 1; })) << t.Screen();
+  t.Click(3, 12, 1);  // right again: the line is entered
+  ASSERT_TRUE(WaitForEcho("Untersuche weg")) << t.Screen();
+
+  t.Click(1, 1, 40);  // the "N" of the compass
+  ASSERT_TRUE(WaitForEcho("Nord")) << t.Screen();
+  EXPECT_TRUE(t.WaitForRow(3, " Auf einem Waldweg")) << t.Screen();
+}
+
+INSTANTIATE_TEST_SUITE_P(Terminals, TerminalMouseGameTest, testing::Values("xterm-256color", "tmux-256color"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                           return std::string(info.param).substr(0, std::string(info.param).find('-'));
+                         });
