@@ -143,6 +143,7 @@ void Game::HandleError(int code) {
   console_.SetWriteBuffer(0);
   console_.SetShownBuffer(0);
   console_.Clear();
+  console_.EndFullScreen();  // a dialog may have been open
   console_.SetCursor(5, 1);
   if (s.screen_rows != 25 && s.screen_rows != 43 && s.screen_rows != 50) s.screen_rows = 25;
   if (s.saved_cursor_row > 0) console_.LineEnd();

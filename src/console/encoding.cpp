@@ -27,7 +27,46 @@ constexpr std::array<char16_t, 256> kCp850 = {
     u'\u00AD', u'±', u'‗', u'¾', u'¶', u'§', u'÷', u'¸', u'°', u'¨', u'·', u'¹', u'³', u'²', u'■', u'\u00A0',
 };
 
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F; 0 marks the five
+// unassigned bytes.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    u'€', 0,    u'‚', u'ƒ', u'„', u'…', u'†', u'‡', u'ˆ', u'‰', u'Š', u'‹', u'Œ', 0,    u'Ž', 0,
+    0,    u'‘', u'’', u'“', u'”', u'•', u'–', u'—', u'˜', u'™', u'š', u'›', u'œ', 0,    u'ž', u'Ÿ',
+};
+
+char32_t UnicodeOfWindows1252(unsigned char byte) {
+  if (byte >= 0x80 && byte < 0xA0) return kWindows1252High[byte - 0x80];
+  return byte;
+}
+
+int Windows1252OfUnicode(char32_t code_point) {
+  if (code_point >= 0x20 && code_point < 0x7F) return static_cast<int>(code_point);
+  if (code_point >= 0xA0 && code_point <= 0xFF) return static_cast<int>(code_point);
+  for (int i = 0; i < 32; ++i) {
+    if (kWindows1252High[i] != 0 && kWindows1252High[i] == code_point) return 0x80 + i;
+  }
+  return -1;
+}
+
 }  // namespace
+
+std::string Windows1252FromCp850(std::string_view cp850) {
+  std::string out;
+  for (const char c : cp850) {
+    const int byte = Windows1252OfUnicode(UnicodeOfCp850(static_cast<unsigned char>(c)));
+    out += byte >= 0 ? static_cast<char>(byte) : '?';
+  }
+  return out;
+}
+
+std::string Cp850FromWindows1252(std::string_view windows1252) {
+  std::string out;
+  for (const char c : windows1252) {
+    const int byte = Cp850OfUnicode(UnicodeOfWindows1252(static_cast<unsigned char>(c)));
+    out += byte >= 0 ? static_cast<char>(byte) : '?';
+  }
+  return out;
+}
 
 char32_t UnicodeOfCp850(unsigned char byte) { return kCp850[byte]; }
 

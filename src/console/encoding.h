@@ -28,3 +28,8 @@ char32_t DecodeUtf8(std::string_view& text);
 
 // Appends the UTF-8 form of a character.
 void AppendUtf8(std::string& out, char32_t code_point);
+
+// CP850 to Windows-1252 and back, for the place name in save files. A
+// character the other code page lacks becomes "?".
+std::string Windows1252FromCp850(std::string_view cp850);
+std::string Cp850FromWindows1252(std::string_view windows1252);

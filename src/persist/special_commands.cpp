@@ -6,6 +6,7 @@
 #include "console/encoding.h"
 #include "console/map_display.h"
 #include "console/text_output.h"
+#include "persist/save_and_load.h"
 #include "persist/special_command_parts.h"
 #include "story/room_descriptions.h"
 #include "story/verb_dispatch.h"
@@ -50,9 +51,6 @@ constexpr FixedAnswer kFixedAnswers[] = {
     {"lösung", false,
      "Eine Komplettlösung ist nicht verfügbar. Benutze 'tip' für situationsabhängige Hilfestellungen."},
     {"ausgänge", false, "[Die möglichen Ausgänge sind in der Kompassrose weiß dargestellt.]"},
-    // Not built yet.
-    {"speichern", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
-    {"laden", false, "[Diese Funktion steht noch nicht zur Verfügung.]"},
 };
 
 bool Is(const std::string& word, const char* utf8) { return word == Cp850(utf8); }
@@ -118,6 +116,8 @@ TurnEnd RunCommand(GameSession& session, Console& console, const std::string& wo
   if (Is(word, "inventory") || Is(word, "i")) return ShowInventory(session);
   if (Is(word, "knapp")) return SetBriefMode(session, 1);
   if (Is(word, "ausführlich")) return SetBriefMode(session, 0);
+  if (Is(word, "speichern")) return SaveGame(session, console);
+  if (Is(word, "laden")) return LoadGame(session, console);
   if (Is(word, "maus")) return ShowMouseHelp(session, console);
   if (Is(word, "clear")) return ClearScreen(session, console);
   if (Is(word, "info")) return ShowCredits(session, console);

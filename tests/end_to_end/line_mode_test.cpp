@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include "support/temp_directory.h"
+
 namespace {
 
 struct Result {
@@ -145,6 +147,33 @@ TEST(LineMode, InputWithoutLineEndsIsReadToItsEnd) {
   const Result r = RunLineMode(std::string(1 << 20, '\0'));
   EXPECT_EQ(r.status, 0);
   EXPECT_TRUE(Contains(r.output, "du immer nur Richtung Norden gehen.\n"));
+}
+
+// The dialogs read the characters of the following lines; Escape leaves them.
+TEST(LineMode, SavingAndLoadingThroughTheDialogs) {
+  TempDirectory directory;
+  const Result r = RunLineMode("speichern\ntest1\nn\nladen\n\nladen\n\x1b\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(TempDirectory::Read("test1.sav").substr(0, 30), "300,1,0,0,25,300,0,2,0,0,2,0\r\n");
+  EXPECT_TRUE(Contains(r.output, ">speichern\n    SPIELSTAND SPEICHERN\n    Verzeichnis: "));
+  EXPECT_TRUE(Contains(r.output, "\n    Name:     test1<\n\nSpielstand 'Test1' wurde gespeichert.\n\n>n\n"));
+  EXPECT_TRUE(Contains(r.output, "               │>test1    │\n"));
+  EXPECT_TRUE(Contains(r.output, "\nSpielstand 'Test1' wurde geladen.\n\n>laden\n"));
+  EXPECT_TRUE(Contains(r.output, "\n[Abbruch, kein Spielstand geladen.]\n"));
+}
+
+TEST(LineMode, TheMapComesOutAsItsRows) {
+  const Result r = RunLineMode("karte\nwarte\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(Contains(r.output,
+                       "\n>karte\n"
+                       "                                  Quendelmar\n"
+                       "                                Übersichtskarte\n"
+                       "                                        │\n"
+                       "                                ┌───────────────┐\n"
+                       "                                │  Waldeingang  │\n"
+                       "                                └───────────────┘\n"
+                       "\n>warte\n"));
 }
 
 }  // namespace

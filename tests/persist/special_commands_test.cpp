@@ -136,15 +136,6 @@ TEST_F(SpecialCommandTest, RingingAtTheLocksmithsStandPressesTheBell) {
   EXPECT_EQ(h.session().move_count, 1);
 }
 
-// Saving and loading are not there yet and say so.
-TEST_F(SpecialCommandTest, FunctionsNotYetThereSaySo) {
-  Play({"save", "load"});
-  const std::string all = h.Transcript();
-  EXPECT_NE(all.find(">save\n[Diese Funktion steht noch nicht zur Verfügung.]"), std::string::npos);
-  EXPECT_NE(all.find(">load\n[Diese Funktion steht noch nicht zur Verfügung.]"), std::string::npos);
-  EXPECT_EQ(h.session().move_count, 0);
-}
-
 TEST_F(SpecialCommandTest, SolutionAnswerWrapsAsOneParagraph) {
   EXPECT_EQ(Play({"lösung"}), (Rows{">lösung",
                                     "Eine Komplettlösung ist nicht verfügbar. Benutze 'tip' für situationsabhängige",
