@@ -100,8 +100,6 @@ TEST(SpecialCommandAnswers, OneLineAnswersAndTheMovesTheyCost) {
       {"züge", "Du hast bisher 0 Züge benötigt.", 0},
       {"meldung", "(Keine Benachrichtigungen bei Punktestandsänderungen).", 0},
       {"hilfe", "Um zur Oma zu gelangen, musst du vom Waldeingang aus immer nur nach Norden", 0},  // wraps
-      {"speichern", "[Diese Funktion steht noch nicht zur Verfügung.]", 0},
-      {"laden", "[Diese Funktion steht noch nicht zur Verfügung.]", 0},
   };
   for (const Expected& expected : cases) {
     SCOPED_TRACE(expected.input);
