@@ -48,24 +48,24 @@ int Windows1252OfUnicode(char32_t code_point) {
   return -1;
 }
 
-}  // namespace
-
-std::string Windows1252FromCp850(std::string_view cp850) {
+// Each byte through Unicode into the other code page; "?" where it has none.
+std::string Recode(std::string_view text, char32_t (*to_unicode)(unsigned char), int (*from_unicode)(char32_t)) {
   std::string out;
-  for (const char c : cp850) {
-    const int byte = Windows1252OfUnicode(UnicodeOfCp850(static_cast<unsigned char>(c)));
+  for (const char c : text) {
+    const int byte = from_unicode(to_unicode(static_cast<unsigned char>(c)));
     out += byte >= 0 ? static_cast<char>(byte) : '?';
   }
   return out;
 }
 
+}  // namespace
+
+std::string Windows1252FromCp850(std::string_view cp850) {
+  return Recode(cp850, UnicodeOfCp850, Windows1252OfUnicode);
+}
+
 std::string Cp850FromWindows1252(std::string_view windows1252) {
-  std::string out;
-  for (const char c : windows1252) {
-    const int byte = Cp850OfUnicode(UnicodeOfWindows1252(static_cast<unsigned char>(c)));
-    out += byte >= 0 ? static_cast<char>(byte) : '?';
-  }
-  return out;
+  return Recode(windows1252, UnicodeOfWindows1252, Cp850OfUnicode);
 }
 
 char32_t UnicodeOfCp850(unsigned char byte) { return kCp850[byte]; }

@@ -4,17 +4,15 @@
 #include "persist/save_and_load.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <algorithm>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "console/key_codes.h"
 #include "persist/save_file.h"
+#include "support/file_size_limit.h"
 #include "support/game_harness.h"
 #include "support/temp_directory.h"
 
@@ -366,16 +364,12 @@ TEST_F(SaveAndLoadTest, AFullDiskShowsItsMessageAndChangesNothing) {
   game->frontend.Line("n");
   Play();
   const GameSession before = game->session();
-  rlimit limit{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-  const rlimit small{50, limit.rlim_max};
-  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   Save("voll");
   game->frontend.Key('j');
-  Play();
-  setrlimit(RLIMIT_FSIZE, &limit);
-  std::signal(SIGXFSZ, old_handler);
+  {
+    const FileSizeLimit full_disk(50);
+    Play();
+  }
   EXPECT_EQ(game->Row(6), "Ein Fehler ist aufgetreten!");
   EXPECT_EQ(game->Row(8), "Auf dem Datenträger ist nicht genügend Speicherplatz vorhanden.");
   EXPECT_EQ(TempDirectory::Read("voll.sav"), old);

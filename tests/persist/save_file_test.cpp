@@ -3,16 +3,14 @@
 #include "persist/save_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
 #include <algorithm>
-#include <csignal>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "console/console.h"
 #include "console/encoding.h"
+#include "support/file_size_limit.h"
 #include "support/temp_directory.h"
 #include "world/game_error.h"
 
@@ -294,19 +292,13 @@ TEST_F(SaveFileTest, AFullDiskLeavesTheOldSaveAsItWas) {
   const std::string old = TempDirectory::Read("x.sav");
   GameSession later = session;
   later.move_count = 99;
-  rlimit limit{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-  const rlimit small{50, limit.rlim_max};
-  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   int code = 0;
   try {
+    const FileSizeLimit full_disk(50);
     WriteSave("x.sav", later);
   } catch (const GameError& error) {
     code = error.code;
   }
-  setrlimit(RLIMIT_FSIZE, &limit);
-  std::signal(SIGXFSZ, old_handler);
   EXPECT_EQ(code, kErrorDiskFull);
   EXPECT_EQ(TempDirectory::Read("x.sav"), old);
   EXPECT_EQ(directory.Files(), std::vector<std::string>{"x.sav"});
