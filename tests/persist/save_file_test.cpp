@@ -3,6 +3,7 @@
 #include "persist/save_file.h"
 
 #include <gtest/gtest.h>
+
 #include <algorithm>
 #include <random>
 #include <string>
