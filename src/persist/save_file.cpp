@@ -111,8 +111,14 @@ int OpenTemporary(const std::string& path, std::string& temporary) {
 }
 
 std::string ReadFile(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Not blocking, so that a pipe of that name cannot stop the game.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) FailWithErrno();
+  struct stat status {};
+  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    close(fd);
+    Fail(kErrorOther);
+  }
   std::string text;
   char buffer[4096];
   for (;;) {

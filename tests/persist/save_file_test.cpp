@@ -3,6 +3,7 @@
 #include "persist/save_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <random>
@@ -273,7 +274,29 @@ TEST_F(SaveFileTest, FilesThatCannotBeReadGiveTheirErrorKind) {
   std::filesystem::create_directory("dir.sav");
   EXPECT_THROW(ReadSave("dir.sav", session), GameError);
   EXPECT_EQ(ReadSaveMarker("dir.sav"), std::nullopt);
+  ASSERT_EQ(mkfifo("pipe.sav", 0600), 0);  // must not wait for a writer
+  EXPECT_THROW(ReadSave("pipe.sav", session), GameError);
+  EXPECT_EQ(ReadSaveMarker("pipe.sav"), std::nullopt);
   EXPECT_EQ(session, before);
+}
+
+// Permissions bind only an ordinary user.
+TEST_F(SaveFileTest, AccessDeniedIsReportedAsWriteProtection) {
+  if (geteuid() == 0) GTEST_SKIP() << "root may read and write anything";
+  WriteSave("x.sav", session);
+  std::filesystem::permissions("x.sav", std::filesystem::perms::none);
+  const auto code_of = [](const auto& action) {
+    try {
+      action();
+    } catch (const GameError& error) {
+      return error.code;
+    }
+    return 0;
+  };
+  EXPECT_EQ(code_of([&] { ReadSave("x.sav", session); }), kErrorWriteProtected);
+  std::filesystem::permissions(".", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  EXPECT_EQ(code_of([&] { WriteSave("y.sav", session); }), kErrorWriteProtected);
+  std::filesystem::permissions(".", std::filesystem::perms::owner_all);
 }
 
 TEST_F(SaveFileTest, SavingOverADirectoryFailsAndLeavesNoFileBehind) {
