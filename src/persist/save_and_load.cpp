@@ -44,9 +44,10 @@ bool IsSaveName(const std::string& name) {
 
 std::string FileOf(const std::string& name) { return name + kSaveEnding; }
 
-// Keys compare in lower case.
-int ReadDialogKey(Console& console) {
-  const int key = console.ReadKey(WaitKind::kChoice);
+int ReadDialogKey(Console& console) { return console.ReadKey(WaitKind::kChoice); }
+
+// Answers compare in lower case; a name keeps the letters as typed.
+int LowerKey(int key) {
   return key < 256 ? static_cast<unsigned char>(LowerCase(std::string(1, static_cast<char>(key)))[0]) : key;
 }
 
@@ -254,7 +255,7 @@ class SaveDialog {
       WriteAt(console_, kQuestionRow, 53, kYellow, kBlack, "(j/n)");
     }
     for (;;) {
-      const int key = ReadDialogKey(console_);
+      const int key = LowerKey(ReadDialogKey(console_));
       if (key == 'j') return true;
       if (key == 'n') break;
     }

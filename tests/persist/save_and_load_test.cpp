@@ -120,11 +120,11 @@ TEST_F(SaveAndLoadTest, NamesTakeEightLettersOrDigitsAndNothingElse) {
   Save("abcdefghij");
   Save("ab c!ü-1.2");
   game->frontend.Line("speichern");
-  game->frontend.Type("xyz");
+  game->frontend.Type("Xyz");
   game->frontend.Key(kBackspace);
   game->frontend.Key(kEnter);
   Play();
-  EXPECT_EQ(directory.Files(), (std::vector<std::string>{"abc12.sav", "abcdefgh.sav", "xy.sav"}));
+  EXPECT_EQ(directory.Files(), (std::vector<std::string>{"Xy.sav", "abc12.sav", "abcdefgh.sav"}));
   EXPECT_EQ(game->Row(5), "Spielstand 'Xy' wurde gespeichert.");
 }
 
