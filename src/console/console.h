@@ -76,6 +76,11 @@ class Console {
   // Writes the cells of a text from a position on, cut off at column 80;
   // neither the cursor nor the rest of the screen moves.
   void WriteAt(int row, int col, std::string_view text);
+  // The same in the given colours, which stay set.
+  void WriteAt(int row, int col, int fg, int bg, std::string_view text) {
+    SetColours(fg, bg);
+    WriteAt(row, col, text);
+  }
 
   // A full-screen display (the map, a dialog) begins right after a clear,
   // and ends when flowing text resumes at the cursor.

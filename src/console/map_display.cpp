@@ -71,8 +71,7 @@ void DrawPlace(const GameSession& s, Console& console, const MapPlace& place) {
   static const std::string kBottom = Cp850("└───────────────┘");
   const int row = place.row - s.map_row_shift;
   const int col = place.col - s.map_col_shift;
-  console.SetColours(place.room == s.current_room ? s.accent_colour : kLightGrey, kBlack);
-  console.WriteAt(row, col, kTop);
+  console.WriteAt(row, col, place.room == s.current_room ? s.accent_colour : kLightGrey, kBlack, kTop);
   console.WriteAt(row + 1, col, kMiddle);
   console.WriteAt(row + 1, col + 1, Cp850(place.label));
   console.WriteAt(row + 2, col, kBottom);
@@ -86,8 +85,7 @@ void DrawPlace(const GameSession& s, Console& console, const MapPlace& place) {
 void DrawHeaderRow(const GameSession& s, Console& console, int row, const char* title) {
   std::string text = Centre(Cp850(title));
   text.resize(kScreenCols, ' ');
-  console.SetColours(kLightGrey, s.accent_colour);
-  console.WriteAt(row, 1, text);
+  console.WriteAt(row, 1, kLightGrey, s.accent_colour, text);
 }
 
 }  // namespace

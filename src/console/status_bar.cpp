@@ -54,12 +54,6 @@ bool HasCode(const std::string& codes, std::string_view code) {
   return codes.find(" " + std::string(code) + " ") != std::string::npos;
 }
 
-void WriteAt(Console& console, int row, int col, int fg, int bg, std::string_view text) {
-  console.SetColours(fg, bg);
-  console.SetCursor(row, col);
-  console.Write(text);
-}
-
 constexpr StatusBarClick kClickAreas[] = {
     {1, 38, 38, "Nordwest"}, {1, 40, 40, "Nord"},           {1, 42, 42, "Nordost"}, {2, 38, 38, "West"},
     {2, 40, 40, "Karte"},    {2, 42, 42, "Ost"},            {3, 38, 38, "Südwest"}, {3, 40, 40, "Süd"},
@@ -118,14 +112,14 @@ void DrawStatusValues(GameSession& session, Console& console) {
   console.LineEnd();
 
   session.exit_codes = CompassExitCodes(session);
-  WriteAt(console, 2, 40, kLightGrey, accent, "X");
+  console.WriteAt(2, 40, kLightGrey, accent, "X");
   for (const CompassPoint& point : kCompass) {
     const int colour = HasCode(session.exit_codes, point.code) ? kWhite : kBlack;
-    WriteAt(console, point.row, point.col, colour, accent, point.symbol);
+    console.WriteAt(point.row, point.col, colour, accent, point.symbol);
   }
   const std::string blocked = BlockedExitCodes(session);
   for (const CompassPoint& point : kCompass) {
-    if (HasCode(blocked, point.code)) WriteAt(console, point.row, point.col, kRed, accent, point.symbol);
+    if (HasCode(blocked, point.code)) console.WriteAt(point.row, point.col, kRed, accent, point.symbol);
   }
   console.SetColours(kWhite, accent);
   session.score_shown = session.score;

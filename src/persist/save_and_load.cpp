@@ -62,22 +62,19 @@ std::string DirectoryLine() {
   return label + directory;
 }
 
-void WriteAt(Console& console, int row, int col, int fg, int bg, const std::string& text) {
-  console.SetColours(fg, bg);
-  console.WriteAt(row, col, text);
+void ClearRow(Console& console, int row) {
+  console.WriteAt(row, 1, kLightGrey, kBlack, std::string(kScreenCols, ' '));
 }
-
-void ClearRow(Console& console, int row) { WriteAt(console, row, 1, kLightGrey, kBlack, std::string(kScreenCols, ' ')); }
 
 // Title, directory and, with a full list, the note that there may be more.
 void DrawHeading(const GameSession& session, Console& console, const char* title, size_t saves,
                  const char* more_note) {
-  WriteAt(console, kTitleRow, kLeftColumn, kWhite, session.accent_colour, title);
-  WriteAt(console, kDirectoryRow, kLeftColumn, kLightGrey, kBlack, DirectoryLine());
+  console.WriteAt(kTitleRow, kLeftColumn, kWhite, session.accent_colour, title);
+  console.WriteAt(kDirectoryRow, kLeftColumn, kLightGrey, kBlack, DirectoryLine());
   if (saves < kMostSaves) return;
-  WriteAt(console, kTooManyRow, kLeftColumn, kLightGrey, kBlack,
+  console.WriteAt(kTooManyRow, kLeftColumn, kLightGrey, kBlack,
           Cp850("Achtung: Das Programm kann maximal 50 Spielstände verwalten."));
-  WriteAt(console, kTooManyRow + 1, 1, kLightGrey, kBlack, Cp850(more_note));
+  console.WriteAt(kTooManyRow + 1, 1, kLightGrey, kBlack, Cp850(more_note));
 }
 
 // The saves in a framed box, eight at a time, the selected one highlighted
@@ -104,7 +101,7 @@ class SaveListBox {
 
   void Draw() {
     constexpr size_t kInside = kLongestName + 2;
-    WriteAt(console_, kListRow, kListColumn, kLightGrey, kBlack, Cp850("┌" + Repeat("─", kInside) + "┐"));
+    console_.WriteAt(kListRow, kListColumn, kLightGrey, kBlack, Cp850("┌" + Repeat("─", kInside) + "┐"));
     for (int line = 0; line < kVisibleEntries; ++line) {
       const int row = kListRow + 1 + line;
       const int index = top_ + line;
@@ -112,15 +109,15 @@ class SaveListBox {
       const std::string mark = index == selected_ ? ">" : " ";
       std::string entry = index < static_cast<int>(names_.size()) ? mark + names_[static_cast<size_t>(index)] : "";
       entry.resize(kInside, ' ');
-      WriteAt(console_, row, kListColumn, kLightGrey, kBlack, Cp850("│"));
+      console_.WriteAt(row, kListColumn, kLightGrey, kBlack, Cp850("│"));
       if (index == selected_) {
-        WriteAt(console_, row, kListColumn + 1, kWhite, session_.accent_colour, entry);
+        console_.WriteAt(row, kListColumn + 1, kWhite, session_.accent_colour, entry);
       } else {
-        WriteAt(console_, row, kListColumn + 1, kLightGrey, kBlack, entry);
+        console_.WriteAt(row, kListColumn + 1, kLightGrey, kBlack, entry);
       }
-      WriteAt(console_, row, kListColumn + 1 + static_cast<int>(kInside), kLightGrey, kBlack, Cp850("│"));
+      console_.WriteAt(row, kListColumn + 1 + static_cast<int>(kInside), kLightGrey, kBlack, Cp850("│"));
     }
-    WriteAt(console_, kListRow + 1 + kVisibleEntries, kListColumn, kLightGrey, kBlack,
+    console_.WriteAt(kListRow + 1 + kVisibleEntries, kListColumn, kLightGrey, kBlack,
             Cp850("└" + Repeat("─", kInside) + "┘"));
   }
 
@@ -181,16 +178,16 @@ class SaveDialog {
   void Draw() {
     DrawHeading(session_, console_, "SPIELSTAND SPEICHERN", saves_.size(),
                 "    Möglicherweise sind bereits mehr als 50 Spielstände gespeichert.");
-    WriteAt(console_, kListRow, kLeftColumn, kLightGrey, kBlack, "Vorhanden:");
+    console_.WriteAt(kListRow, kLeftColumn, kLightGrey, kBlack, "Vorhanden:");
     list_.Draw();
     DrawName();
     if (list_.Empty()) {
-      WriteAt(console_, kSaveHelpRow, kLeftColumn, kLightGrey, kBlack,
+      console_.WriteAt(kSaveHelpRow, kLeftColumn, kLightGrey, kBlack,
               Cp850("Gib einen Namen ein und bestätige mit <Enter>. <Escape> zum Abbruch."));
     } else {
-      WriteAt(console_, kSaveHelpRow, kLeftColumn, kLightGrey, kBlack,
+      console_.WriteAt(kSaveHelpRow, kLeftColumn, kLightGrey, kBlack,
               Cp850("Gib einen Namen ein oder wähle mit den Pfeiltasten (oder +/-) einen "));
-      WriteAt(console_, kSaveHelpRow + 1, 1, kLightGrey, kBlack,
+      console_.WriteAt(kSaveHelpRow + 1, 1, kLightGrey, kBlack,
               Cp850("    vorhandenen Spielstand und bestätige mit <Enter>. <Escape> zum Abbruch."));
     }
   }
@@ -198,7 +195,7 @@ class SaveDialog {
   void DrawName() {
     std::string field = "Name:     " + name_ + "<";
     field.resize(10 + kLongestName + 1, ' ');
-    WriteAt(console_, kNameRow, kLeftColumn, kLightGrey, kBlack, field);
+    console_.WriteAt(kNameRow, kLeftColumn, kLightGrey, kBlack, field);
   }
 
   // Reads keys until a name is entered or chosen from the list.
@@ -247,12 +244,12 @@ class SaveDialog {
 
   // The target exists: j overwrites it, n goes back to choosing.
   bool Overwrite(const std::string& target) {
-    WriteAt(console_, kQuestionRow, kLeftColumn, kLightGrey, kBlack,
+    console_.WriteAt(kQuestionRow, kLeftColumn, kLightGrey, kBlack,
             Cp850("Der Spielstand existiert bereits. Überschreiben (j/n)?"));
     if (std::find(saves_.begin(), saves_.end(), target) == saves_.end()) {
-      WriteAt(console_, kWarningRow, kLeftColumn, kYellow, kBlack,
+      console_.WriteAt(kWarningRow, kLeftColumn, kYellow, kBlack,
               Cp850("Achtung! Die Datei exisitiert, gehört aber nicht zu diesem Spiel."));
-      WriteAt(console_, kQuestionRow, 53, kYellow, kBlack, "(j/n)");
+      console_.WriteAt(kQuestionRow, 53, kYellow, kBlack, "(j/n)");
     }
     for (;;) {
       const int key = LowerKey(ReadDialogKey(console_));
@@ -279,10 +276,10 @@ std::optional<std::string> ChooseSaveToLoad(GameSession& session, Console& conso
                                             const std::vector<std::string>& saves) {
   DrawHeading(session, console, "SPIELSTAND LADEN", saves.size(),
               "    Möglicherweise sind mehr als 50 Spielstände gespeichert.");
-  WriteAt(console, kListRow, kLeftColumn, kLightGrey, kBlack, " Laden:   ");
+  console.WriteAt(kListRow, kLeftColumn, kLightGrey, kBlack, " Laden:   ");
   SaveListBox list(session, console, saves);
   list.Select(saves.empty() ? -1 : 0);
-  WriteAt(console, kLoadHelpRow, 1, kLightGrey, kBlack,
+  console.WriteAt(kLoadHelpRow, 1, kLightGrey, kBlack,
           Centre(saves.empty() ? "Es wurde kein Spielstand gefunden. <Escape> zum Abbruch."
                                : "Benutze die Pfeiltasten (oder +/-) und <Enter>, <Escape> zum Abbruch."));
   for (;;) {
