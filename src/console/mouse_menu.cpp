@@ -20,8 +20,7 @@ constexpr int kLongestLineForWords = 76;
 // Entry 0 stands before the first verb; entry 9 is the empty line.
 const std::array<std::string, 10>& VerbCycle() {
   static const std::array<std::string, 10> verbs = {
-      "",      Cp850("Untersuche "), "Nimm ",  "Lies ",     "Gib ", Cp850("öffne "),
-      "Frage ", "Zeige ",           "Lege hin ", "",
+      "", Cp850("Untersuche "), "Nimm ", "Lies ", "Gib ", Cp850("öffne "), "Frage ", "Zeige ", "Lege hin ", "",
   };
   return verbs;
 }
@@ -66,8 +65,10 @@ bool IsLetter(unsigned char c) {
 std::string WordAt(const Console& console, int row, int col) {
   const auto at = [&console, row](int c) { return console.ShownCell(row, c).ch; };
   std::string word(1, static_cast<char>(at(col)));
-  for (int c = col; c > 1 && at(c - 1) != ' ' && IsLetter(at(c - 1)); --c) word.insert(0, 1, static_cast<char>(at(c - 1)));
-  for (int c = col; c < kScreenCols && at(c + 1) != ' ' && IsLetter(at(c + 1)); ++c) word += static_cast<char>(at(c + 1));
+  for (int c = col; c > 1 && at(c - 1) != ' ' && IsLetter(at(c - 1)); --c)
+    word.insert(0, 1, static_cast<char>(at(c - 1)));
+  for (int c = col; c < kScreenCols && at(c + 1) != ' ' && IsLetter(at(c + 1)); ++c)
+    word += static_cast<char>(at(c + 1));
   return word;
 }
 

@@ -62,18 +62,15 @@ std::string DirectoryLine() {
   return label + directory;
 }
 
-void ClearRow(Console& console, int row) {
-  console.WriteAt(row, 1, kLightGrey, kBlack, std::string(kScreenCols, ' '));
-}
+void ClearRow(Console& console, int row) { console.WriteAt(row, 1, kLightGrey, kBlack, std::string(kScreenCols, ' ')); }
 
 // Title, directory and, with a full list, the note that there may be more.
-void DrawHeading(const GameSession& session, Console& console, const char* title, size_t saves,
-                 const char* more_note) {
+void DrawHeading(const GameSession& session, Console& console, const char* title, size_t saves, const char* more_note) {
   console.WriteAt(kTitleRow, kLeftColumn, kWhite, session.accent_colour, title);
   console.WriteAt(kDirectoryRow, kLeftColumn, kLightGrey, kBlack, DirectoryLine());
   if (saves < kMostSaves) return;
   console.WriteAt(kTooManyRow, kLeftColumn, kLightGrey, kBlack,
-          Cp850("Achtung: Das Programm kann maximal 50 Spielstände verwalten."));
+                  Cp850("Achtung: Das Programm kann maximal 50 Spielstände verwalten."));
   console.WriteAt(kTooManyRow + 1, 1, kLightGrey, kBlack, Cp850(more_note));
 }
 
@@ -101,33 +98,26 @@ class SaveListBox {
 
   void Draw() {
     constexpr size_t kInside = kLongestName + 2;
-    console_.WriteAt(kListRow, kListColumn, kLightGrey, kBlack, Cp850("┌" + Repeat("─", kInside) + "┐"));
+    const std::string rule(kInside, Cp850("─")[0]);
+    const std::string side = Cp850("│");
+    console_.WriteAt(kListRow, kListColumn, kLightGrey, kBlack, Cp850("┌") + rule + Cp850("┐"));
     for (int line = 0; line < kVisibleEntries; ++line) {
       const int row = kListRow + 1 + line;
       const int index = top_ + line;
+      const bool selected = index == selected_;
       // The mark shows the selection where colours do not (line mode).
-      const std::string mark = index == selected_ ? ">" : " ";
-      std::string entry = index < static_cast<int>(names_.size()) ? mark + names_[static_cast<size_t>(index)] : "";
+      std::string entry =
+          index < static_cast<int>(names_.size()) ? (selected ? ">" : " ") + names_[static_cast<size_t>(index)] : "";
       entry.resize(kInside, ' ');
-      console_.WriteAt(row, kListColumn, kLightGrey, kBlack, Cp850("│"));
-      if (index == selected_) {
-        console_.WriteAt(row, kListColumn + 1, kWhite, session_.accent_colour, entry);
-      } else {
-        console_.WriteAt(row, kListColumn + 1, kLightGrey, kBlack, entry);
-      }
-      console_.WriteAt(row, kListColumn + 1 + static_cast<int>(kInside), kLightGrey, kBlack, Cp850("│"));
+      console_.WriteAt(row, kListColumn, kLightGrey, kBlack, side);
+      console_.WriteAt(row, kListColumn + 1, selected ? kWhite : kLightGrey, selected ? session_.accent_colour : kBlack,
+                       entry);
+      console_.WriteAt(row, kListColumn + 1 + static_cast<int>(kInside), kLightGrey, kBlack, side);
     }
-    console_.WriteAt(kListRow + 1 + kVisibleEntries, kListColumn, kLightGrey, kBlack,
-            Cp850("└" + Repeat("─", kInside) + "┘"));
+    console_.WriteAt(kListRow + 1 + kVisibleEntries, kListColumn, kLightGrey, kBlack, Cp850("└") + rule + Cp850("┘"));
   }
 
  private:
-  static std::string Repeat(const std::string& piece, size_t times) {
-    std::string text;
-    for (size_t i = 0; i < times; ++i) text += piece;
-    return text;
-  }
-
   const GameSession& session_;
   Console& console_;
   const std::vector<std::string>& names_;
@@ -183,12 +173,12 @@ class SaveDialog {
     DrawName();
     if (list_.Empty()) {
       console_.WriteAt(kSaveHelpRow, kLeftColumn, kLightGrey, kBlack,
-              Cp850("Gib einen Namen ein und bestätige mit <Enter>. <Escape> zum Abbruch."));
+                       Cp850("Gib einen Namen ein und bestätige mit <Enter>. <Escape> zum Abbruch."));
     } else {
       console_.WriteAt(kSaveHelpRow, kLeftColumn, kLightGrey, kBlack,
-              Cp850("Gib einen Namen ein oder wähle mit den Pfeiltasten (oder +/-) einen "));
+                       Cp850("Gib einen Namen ein oder wähle mit den Pfeiltasten (oder +/-) einen "));
       console_.WriteAt(kSaveHelpRow + 1, 1, kLightGrey, kBlack,
-              Cp850("    vorhandenen Spielstand und bestätige mit <Enter>. <Escape> zum Abbruch."));
+                       Cp850("    vorhandenen Spielstand und bestätige mit <Enter>. <Escape> zum Abbruch."));
     }
   }
 
@@ -245,10 +235,10 @@ class SaveDialog {
   // The target exists: j overwrites it, n goes back to choosing.
   bool Overwrite(const std::string& target) {
     console_.WriteAt(kQuestionRow, kLeftColumn, kLightGrey, kBlack,
-            Cp850("Der Spielstand existiert bereits. Überschreiben (j/n)?"));
+                     Cp850("Der Spielstand existiert bereits. Überschreiben (j/n)?"));
     if (std::find(saves_.begin(), saves_.end(), target) == saves_.end()) {
       console_.WriteAt(kWarningRow, kLeftColumn, kYellow, kBlack,
-              Cp850("Achtung! Die Datei exisitiert, gehört aber nicht zu diesem Spiel."));
+                       Cp850("Achtung! Die Datei exisitiert, gehört aber nicht zu diesem Spiel."));
       console_.WriteAt(kQuestionRow, 53, kYellow, kBlack, "(j/n)");
     }
     for (;;) {
@@ -280,8 +270,8 @@ std::optional<std::string> ChooseSaveToLoad(GameSession& session, Console& conso
   SaveListBox list(session, console, saves);
   list.Select(saves.empty() ? -1 : 0);
   console.WriteAt(kLoadHelpRow, 1, kLightGrey, kBlack,
-          Centre(saves.empty() ? "Es wurde kein Spielstand gefunden. <Escape> zum Abbruch."
-                               : "Benutze die Pfeiltasten (oder +/-) und <Enter>, <Escape> zum Abbruch."));
+                  Centre(saves.empty() ? "Es wurde kein Spielstand gefunden. <Escape> zum Abbruch."
+                                       : "Benutze die Pfeiltasten (oder +/-) und <Enter>, <Escape> zum Abbruch."));
   for (;;) {
     const int key = ReadDialogKey(console);
     if (key == key::kEscape) return std::nullopt;
