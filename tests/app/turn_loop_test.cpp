@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "support/game_harness.h"
 #include "console/text_output.h"
@@ -10,10 +13,13 @@
 
 namespace {
 
+using Call = std::pair<std::string, InputOrigin>;
+using Texts = std::vector<std::string>;
+
 // Stands in for the parser: records what each sentence looked like and lets
 // a test decide what it does.
 struct Recorder {
-  std::vector<std::pair<std::string, InputOrigin>> calls;
+  std::vector<Call> calls;
   std::vector<GameSession> sessions;  // as each sentence found it
   std::function<TurnEnd(GameSession&)> action = [](GameSession&) { return TurnEnd::kTopOfTurn; };
 };
@@ -29,9 +35,12 @@ class TurnLoopTest : public ::testing::Test {
         }) {
     h.StartUp();
   }
-  bool Printed(const std::string& text) const {
-    const auto& lines = h.Lines();
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) { return line.find(text) != std::string::npos; });
+  bool Printed(const std::string& text) const { return Count(text) > 0; }
+  // Screen rows first..last as UTF-8, trailing blanks removed.
+  Texts Rows(int first, int last) const {
+    Texts rows;
+    for (int row = first; row <= last; ++row) rows.push_back(h.Row(row));
+    return rows;
   }
   int Count(const std::string& text) const {
     const auto& lines = h.Lines();
@@ -43,6 +52,13 @@ class TurnLoopTest : public ::testing::Test {
   void Moves(int count) {
     for (int i = 0; i < count; ++i) h.frontend.Line("warte");
   }
+  // Lets the parser change the session when it meets `line`.
+  void OnLine(const std::string& line, std::function<void(GameSession&)> effect) {
+    recorder.action = [line, effect](GameSession& s) {
+      if (s.input_line == line) effect(s);
+      return TurnEnd::kTopOfTurn;
+    };
+  }
 
   Recorder recorder;
   GameHarness h;
@@ -52,15 +68,12 @@ TEST_F(TurnLoopTest, ATypedLineReachesTheParserAndIsEchoed) {
   h.frontend.Line("nimm den korb");
   h.Play();
   ASSERT_EQ(recorder.calls.size(), 1u);
-  EXPECT_EQ(recorder.calls[0].first, "nimm den korb");
-  EXPECT_EQ(recorder.calls[0].second, InputOrigin::kTyped);
+  EXPECT_EQ(recorder.calls[0], Call("nimm den korb", InputOrigin::kTyped));
   const auto& lines = h.Lines();
   ASSERT_GE(lines.size(), 2u);
   EXPECT_EQ(lines[lines.size() - 2], ">nimm den korb");
   EXPECT_EQ(lines.back(), "");
-  EXPECT_EQ(h.Row(19), ">nimm den korb");
-  EXPECT_EQ(h.Row(20), "");
-  EXPECT_EQ(h.Row(21), ">");  // a blank line, then the next prompt
+  EXPECT_EQ(Rows(19, 21), (Texts{">nimm den korb", "", ">"}));  // a blank line, then the next prompt
 }
 
 TEST_F(TurnLoopTest, TheEndOfTurnPointPrintsTheMessageLine) {
@@ -70,9 +83,7 @@ TEST_F(TurnLoopTest, TheEndOfTurnPointPrintsTheMessageLine) {
   };
   h.frontend.Line("i");
   h.Play();
-  EXPECT_EQ(h.Row(20), "Du hast nichts dabei.");
-  EXPECT_EQ(h.Row(21), "");
-  EXPECT_EQ(h.Row(22), ">");
+  EXPECT_EQ(Rows(20, 22), (Texts{"Du hast nichts dabei.", "", ">"}));
 }
 
 TEST_F(TurnLoopTest, NoAmbienceInTheFirstThreeMoves) {
@@ -106,53 +117,49 @@ TEST_F(TurnLoopTest, WindWoodpeckerAndHareAppearAfterAnEmptyLine) {
   EXPECT_EQ(h.session().hare_seen, 1);
 }
 
-TEST_F(TurnLoopTest, TheWellAndTheClearingHaveNoForestAmbience) {
-  for (const int room : {5, 13}) {
-    GameHarness other;
-    other.StartUp();
-    other.session().current_room = room;
-    other.session().frog_transformed = 1;
-    for (int i = 0; i < 5; ++i) other.frontend.Line("warte");
-    other.Play();
-    EXPECT_TRUE(other.random.draws.empty()) << room;
+TEST_F(TurnLoopTest, SomePlacesAndTurnsRollNoAmbience) {
+  struct Case {
+    const char* label;
+    void (*set_up)(GameSession&);
+    std::vector<std::string> lines;
+    void (*on_line)(GameSession&);  // besides "warte" taking a move
+    int last_checked_move;          // 0: the check is put off, not used up
+  };
+  const std::vector<std::string> five_moves(5, "warte");
+  const Case cases[] = {
+      // No forest ambience at the well and in the clearing.
+      {"well", [](GameSession& s) { s.current_room = 5; s.frog_transformed = 1; }, five_moves, nullptr, 5},
+      {"clearing", [](GameSession& s) { s.current_room = 13; s.frog_transformed = 1; }, five_moves, nullptr, 5},
+      {"no room set yet", [](GameSession& s) { s.current_room = 0; }, {"warte", "warte", "warte", "warte"}, nullptr, 4},
+      // Repeating a line never triggers a check; an open question delays it.
+      {"repeated line", [](GameSession&) {}, {"warte", "warte", "g", "g"},
+       [](GameSession& s) {
+         if (s.input_line != "g") return;
+         ++s.move_count;
+         s.command.special_command = "g";
+       },
+       0},
+      {"open question", [](GameSession&) {}, {"warte", "warte", "schaue unter"},
+       [](GameSession& s) {
+         if (s.input_line != "schaue unter") return;
+         ++s.move_count;
+         s.pending_mode = 2;
+       },
+       0},
+  };
+  for (const Case& c : cases) {
+    GameHarness g([&c](GameSession& s, Console&, InputOrigin) {
+      if (s.input_line == "warte") ++s.move_count;
+      if (c.on_line != nullptr) c.on_line(s);
+      return TurnEnd::kTopOfTurn;
+    });
+    g.StartUp();
+    c.set_up(g.session());
+    for (const std::string& line : c.lines) g.frontend.Line(line);
+    g.Play();
+    EXPECT_TRUE(g.random.draws.empty()) << c.label;
+    EXPECT_EQ(g.session().last_ambience_move, c.last_checked_move) << c.label;
   }
-}
-
-TEST_F(TurnLoopTest, NoAmbienceBeforeAnyRoomIsSet) {
-  h.session().current_room = 0;
-  Moves(4);
-  h.Play();
-  EXPECT_TRUE(h.random.draws.empty());
-  EXPECT_EQ(h.session().last_ambience_move, 4);
-}
-
-TEST_F(TurnLoopTest, RepeatingALineNeverTriggersAnAmbienceCheck) {
-  recorder.action = [](GameSession& s) {
-    if (s.input_line == "g") {
-      ++s.move_count;
-      s.command.special_command = "g";
-    }
-    return TurnEnd::kTopOfTurn;
-  };
-  Moves(2);
-  h.frontend.Line("g");
-  h.frontend.Line("g");
-  h.Play();
-  EXPECT_TRUE(h.random.draws.empty());
-}
-
-TEST_F(TurnLoopTest, AnOpenQuestionOrACarriedVerbDelaysTheAmbience) {
-  recorder.action = [](GameSession& s) {
-    if (s.input_line == "schaue unter") {
-      ++s.move_count;
-      s.pending_mode = 2;
-    }
-    return TurnEnd::kTopOfTurn;
-  };
-  Moves(2);
-  h.frontend.Line("schaue unter");
-  h.Play();
-  EXPECT_TRUE(h.random.draws.empty());
 }
 
 TEST_F(TurnLoopTest, TheFrogLamentsAtMostOnceAndNotWhileBeingKissed) {
@@ -180,44 +187,24 @@ TEST_F(TurnLoopTest, TheFrogLamentsAtMostOnceAndNotWhileBeingKissed) {
 }
 
 TEST_F(TurnLoopTest, CountdownsKeepAnOpenQuestionForExactlyOneTurn) {
-  recorder.action = [](GameSession& s) {
-    if (s.input_line == "schaue unter") {
-      s.pending_mode = 2;
-      s.pending_completion = "schaue unter ";
-      s.unknown_word_countdown = 2;
-      s.unknown_word = "xyz";
-      s.unknown_word_line = "nimm xyz";
-    }
-    if (s.input_line == "nimm") {
-      s.context_verb = "nehme";
-      s.context_verb_turns = 2;
-    }
-    return TurnEnd::kTopOfTurn;
-  };
-  GameSession& s = h.session();
-  h.frontend.Line("schaue unter");
-  h.Play();
-  EXPECT_EQ(s.pending_mode, 1);
-  EXPECT_EQ(s.pending_completion, "schaue unter ");
-  EXPECT_EQ(s.unknown_word, "xyz");
-  EXPECT_EQ(s.unknown_word_line, "nimm xyz");
-}
-
-TEST_F(TurnLoopTest, CountdownsDropWhatTheyKeptWhenTheyRunOut) {
-  recorder.action = [](GameSession& s) {
-    if (s.input_line == "schaue unter") {
-      s.pending_mode = 2;
-      s.pending_completion = "schaue unter ";
-      s.unknown_word_countdown = 2;
-      s.unknown_word = "xyz";
-      s.unknown_word_line = "nimm xyz";
-    }
-    return TurnEnd::kTopOfTurn;
-  };
-  GameSession& s = h.session();
+  OnLine("schaue unter", [](GameSession& s) {
+    s.pending_mode = 2;
+    s.pending_completion = "schaue unter ";
+    s.unknown_word_countdown = 2;
+    s.unknown_word = "xyz";
+    s.unknown_word_line = "nimm xyz";
+  });
   h.frontend.Line("schaue unter");
   h.frontend.Line("bank");
   h.Play();
+  ASSERT_EQ(recorder.sessions.size(), 2u);
+  const GameSession& kept = recorder.sessions[1];  // as the next sentence finds it
+  EXPECT_EQ(kept.pending_mode, 1);
+  EXPECT_EQ(kept.pending_completion, "schaue unter ");
+  EXPECT_EQ(kept.unknown_word, "xyz");
+  EXPECT_EQ(kept.unknown_word_line, "nimm xyz");
+  // Run out one turn later, they drop what they kept.
+  const GameSession& s = h.session();
   EXPECT_EQ(s.pending_mode, 0);
   EXPECT_EQ(s.pending_completion, "");
   EXPECT_EQ(s.unknown_word_countdown, 0);
@@ -250,15 +237,12 @@ TEST_F(TurnLoopTest, ACarriedVerbLastsItsTurnsUnlessACorrectionIsPossible) {
 }
 
 TEST_F(TurnLoopTest, ACarriedVerbStaysWhileMoreSentencesWait) {
-  recorder.action = [](GameSession& s) {
-    if (s.input_line == "a") {
-      s.context_verb = "nehme";
-      s.context_verb_turns = 1;
-      s.more_sentences_pending = 1;
-      s.pending_sentences = "b";
-    }
-    return TurnEnd::kTopOfTurn;
-  };
+  OnLine("a", [](GameSession& s) {
+    s.context_verb = "nehme";
+    s.context_verb_turns = 1;
+    s.more_sentences_pending = 1;
+    s.pending_sentences = "b";
+  });
   h.frontend.Line("a");
   h.frontend.Line("c");
   h.Play();
@@ -269,58 +253,45 @@ TEST_F(TurnLoopTest, ACarriedVerbStaysWhileMoreSentencesWait) {
 }
 
 TEST_F(TurnLoopTest, QueuedSentencesRunWithoutAPrompt) {
-  recorder.action = [](GameSession& s) {
-    if (s.input_line == "nimm korb und geh nord") {
-      s.more_sentences_pending = 1;
-      s.pending_sentences = "geh nord";
-    }
-    return TurnEnd::kTopOfTurn;
-  };
+  OnLine("nimm korb und geh nord", [](GameSession& s) {
+    s.more_sentences_pending = 1;
+    s.pending_sentences = "geh nord";
+  });
   h.frontend.Line("nimm korb und geh nord");
   const int waits_before = h.frontend.waits();
   h.Play();
   ASSERT_EQ(recorder.calls.size(), 2u);
-  EXPECT_EQ(recorder.calls[1].first, "geh nord ");
-  EXPECT_EQ(recorder.calls[1].second, InputOrigin::kQueued);
+  EXPECT_EQ(recorder.calls[1], Call("geh nord ", InputOrigin::kQueued));
   EXPECT_EQ(h.session().more_sentences_pending, 0);
   // Only the typed line and the next prompt waited for keys.
   EXPECT_EQ(h.frontend.waits() - waits_before, static_cast<int>(std::string("nimm korb und geh nord").size()) + 2);
 }
 
 TEST_F(TurnLoopTest, PagingCountsAcrossTheSentencesOfOneLine) {
-  recorder.action = [](GameSession& s) {
-    if (s.input_line == "a und b") {
-      s.lines_since_pause = 9;
-      s.more_sentences_pending = 1;
-      s.pending_sentences = "b";
-    }
-    return TurnEnd::kTopOfTurn;
-  };
+  OnLine("a und b", [](GameSession& s) {
+    s.lines_since_pause = 9;
+    s.more_sentences_pending = 1;
+    s.pending_sentences = "b";
+  });
   h.frontend.Line("a und b");
   h.Play();
   ASSERT_EQ(recorder.calls.size(), 2u);
-  EXPECT_GE(h.session().lines_since_pause, 0);
   EXPECT_EQ(h.session().lines_since_pause, 1);  // a new typed line starts at 0 again, plus the blank line
 }
 
 TEST_F(TurnLoopTest, ALineFromTheProgramSkipsTheBlankLineAndThePrompt) {
-  recorder.action = [](GameSession& s) {
-    if (s.input_line == "schaue unter") {
-      s.line_from_program = 1;
-      s.suppress_blank_line = 1;
-      s.input_line = "schaue unter bank";
-    }
-    return TurnEnd::kTopOfTurn;
-  };
+  OnLine("schaue unter", [](GameSession& s) {
+    s.line_from_program = 1;
+    s.suppress_blank_line = 1;
+    s.input_line = "schaue unter bank";
+  });
   h.frontend.Line("schaue unter");
   h.Play();
   ASSERT_EQ(recorder.calls.size(), 2u);
-  EXPECT_EQ(recorder.calls[1].first, "schaue unter bank");
-  EXPECT_EQ(recorder.calls[1].second, InputOrigin::kFromProgram);
+  EXPECT_EQ(recorder.calls[1], Call("schaue unter bank", InputOrigin::kFromProgram));
   EXPECT_EQ(h.session().line_from_program, 0);
-  EXPECT_EQ(h.Row(19), ">schaue unter");
-  EXPECT_EQ(h.Row(20), "");  // the blank line before the following prompt only
-  EXPECT_EQ(h.Row(21), ">");
+  // The blank line before the following prompt only.
+  EXPECT_EQ(Rows(19, 21), (Texts{">schaue unter", "", ">"}));
 }
 
 TEST_F(TurnLoopTest, TheLastVerbAndObjectBecomeTheLastTwoButtons) {
@@ -373,12 +344,10 @@ TEST_F(TurnLoopTest, TheErrorHandlerShowsItsMessageAndReturnsToThePrompt) {
   recorder.action = [](GameSession&) -> TurnEnd { throw GameError{kErrorDiskFull}; };
   h.frontend.Line("speichern");
   h.Play();
-  EXPECT_EQ(h.Row(5), "");
-  EXPECT_EQ(h.Row(6), "Ein Fehler ist aufgetreten!");
+  // After the message a blank line, then the prompt.
+  EXPECT_EQ(Rows(5, 10), (Texts{"", "Ein Fehler ist aufgetreten!", "",
+                                "Auf dem Datenträger ist nicht genügend Speicherplatz vorhanden.", "", ">"}));
   EXPECT_EQ(h.CellAt(6, 1).fg, kYellow);
-  EXPECT_EQ(h.Row(8), "Auf dem Datenträger ist nicht genügend Speicherplatz vorhanden.");
-  EXPECT_EQ(h.Row(9), "");
-  EXPECT_EQ(h.Row(10), ">");  // a blank line, then the prompt
   EXPECT_EQ(h.session().current_room, 1);
 }
 
@@ -421,17 +390,13 @@ TEST_F(TurnLoopTest, ATruncatedSaveWaitsForTheSpaceKeyThenRestarts) {
 }
 
 TEST(ErrorCodes, OperatingSystemErrorsMapOntoTheHandlersRows) {
-  EXPECT_EQ(ErrorCodeFromErrno(ENOENT), kErrorFileNotFound);
-  EXPECT_EQ(ErrorCodeFromErrno(EEXIST), kErrorFileExists);
-  EXPECT_EQ(ErrorCodeFromErrno(EBUSY), kErrorFileExists);
-  EXPECT_EQ(ErrorCodeFromErrno(ENOSPC), kErrorDiskFull);
-  EXPECT_EQ(ErrorCodeFromErrno(EDQUOT), kErrorDiskFull);
-  EXPECT_EQ(ErrorCodeFromErrno(EACCES), kErrorWriteProtected);
-  EXPECT_EQ(ErrorCodeFromErrno(EROFS), kErrorWriteProtected);
-  EXPECT_EQ(ErrorCodeFromErrno(ENODEV), kErrorDeviceNotReady);
-  EXPECT_EQ(ErrorCodeFromErrno(EIO), kErrorDeviceIo);
-  EXPECT_EQ(ErrorCodeFromErrno(EISDIR), kErrorOther);
-  EXPECT_EQ(ErrorCodeFromErrno(EINVAL), kErrorOther);
+  const std::pair<int, int> mapping[] = {
+      {ENOENT, kErrorFileNotFound},   {EEXIST, kErrorFileExists},     {EBUSY, kErrorFileExists},
+      {ENOSPC, kErrorDiskFull},       {EDQUOT, kErrorDiskFull},       {EACCES, kErrorWriteProtected},
+      {EROFS, kErrorWriteProtected},  {ENODEV, kErrorDeviceNotReady}, {EIO, kErrorDeviceIo},
+      {EISDIR, kErrorOther},          {EINVAL, kErrorOther},
+  };
+  for (const auto& [error, code] : mapping) EXPECT_EQ(ErrorCodeFromErrno(error), code) << "errno " << error;
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,8 @@ namespace {
 
 constexpr int kRow = 10;
 
+using History = std::array<std::string, 12>;  // 0 the line being edited, 1..10 the last lines
+
 using namespace key;
 
 Cell FieldCell(char c) { return Cell{static_cast<unsigned char>(c), kWhite, kBlack}; }
@@ -32,23 +35,30 @@ std::string RowText(std::string_view utf8, int width = kScreenCols, std::string_
   return row;
 }
 
+// The editor's arguments; the defaults are those of the turn loop: ">", 77
+// characters, field 180 (78), digits, function keys and history on, default colours.
+struct Settings {
+  int column = 1;
+  std::string prompt = ">";
+  int max_length = 77, field = 180, number_keys = 1, function_keys = 1;
+  int foreground = 0, background = 0, history = 1;
+};
+
 class LineEditorTest : public ::testing::Test {
  protected:
   LineEditorTest() : console(frontend) { FillButtonLabels(session); }
 
-  // As the turn loop asks for a line: ">", 77 characters, field 180 (78),
-  // digits, function keys and history on, default colours.
-  void Read(int row = kRow) { ReadCommandLine(session, console, row, 1, ">", 77, 180, 1, 1, 0, 0, 1); }
+  void Read(const Settings& o = {}, int row = kRow) {
+    ReadCommandLine(session, console, row, o.column, o.prompt, o.max_length, o.field, o.number_keys, o.function_keys,
+                    o.foreground, o.background, o.history);
+  }
 
   // Runs the editor over the queued keys; the script runs dry before the line
   // is finished, leaving the screen as the last event drew it.
-  void EditWithoutFinishing() { EXPECT_THROW(Read(), ProgramExit); }
+  void EditWithoutFinishing(const Settings& settings = {}) { EXPECT_THROW(Read(settings), ProgramExit); }
 
-  void Keys(std::initializer_list<int> codes) {
+  void Keys(const std::vector<int>& codes) {
     for (const int code : codes) frontend.Key(code);
-  }
-  void Repeat(int code, int times) {
-    for (int i = 0; i < times; ++i) frontend.Key(code);
   }
 
   // Types a line and Enter; gives what the editor hands over, as UTF-8.
@@ -59,7 +69,7 @@ class LineEditorTest : public ::testing::Test {
   }
 
   // Types a line, presses the keys, types "X" where the cursor ends up, then Enter.
-  std::string EditAndMark(std::string_view typed, std::initializer_list<int> keys) {
+  std::string EditAndMark(std::string_view typed, const std::vector<int>& keys) {
     frontend.Type(typed);
     Keys(keys);
     frontend.Line("X");
@@ -136,7 +146,7 @@ TEST_F(LineEditorTest, OnTheLastRowTheLineEndScrollsTheScreen) {
   console.SetCursor(24, 1);
   console.Write("oben");
   frontend.Line("nimm den korb");
-  Read(25);
+  Read({}, 25);
   EXPECT_EQ(console.ShownRow(23), RowText("oben"));
   EXPECT_EQ(console.ShownRow(24), RowText(">nimm den korb"));
   EXPECT_EQ(console.ShownRow(25), RowText(""));
@@ -148,11 +158,11 @@ TEST_F(LineEditorTest, OnTheLastRowTheLineEndScrollsTheScreen) {
 
 TEST_F(LineEditorTest, EqualColoursMeanWhiteOnBlackOtherwiseTheGivenOnes) {
   frontend.Type("ab");
-  EXPECT_THROW(ReadCommandLine(session, console, kRow, 1, ">", 77, 180, 1, 1, 3, -3, 1), ProgramExit);
+  EditWithoutFinishing({.foreground = 3, .background = -3});
   EXPECT_EQ(console.ShownCell(kRow, 2), FieldCell('a'));
 
   frontend.Type("ab");
-  EXPECT_THROW(ReadCommandLine(session, console, kRow, 1, ">", 77, 180, 1, 1, kYellow, kBlue, 1), ProgramExit);
+  EditWithoutFinishing({.foreground = kYellow, .background = kBlue});
   EXPECT_EQ(console.ShownCell(kRow, 1), (Cell{'>', kYellow, kBlue}));
   EXPECT_EQ(console.ShownCell(kRow, 2), (Cell{'a', kYellow, kBlue}));
   EXPECT_EQ(console.ShownCell(kRow, 4), BlockCell(' '));
@@ -162,81 +172,66 @@ TEST_F(LineEditorTest, EqualColoursMeanWhiteOnBlackOtherwiseTheGivenOnes) {
 // --- Scrolling and the field ---
 
 TEST_F(LineEditorTest, ALongLineScrollsSoThatTheBlockStaysInsideTheField) {
-  const auto read_narrow = [this] {
-    EXPECT_THROW(ReadCommandLine(session, console, kRow, 1, ">", 77, 20, 1, 1, 0, 0, 1), ProgramExit);
+  struct Case {
+    const char* label;
+    std::vector<int> keys;
+    const char* shown;
+    int block_col;
+    char block;
+  };
+  const Case cases[] = {
+      {"at the end", {}, ">hijklmnopqrstuvwxyz", 21, ' '},
+      {"home", {kHome}, ">abcdefghijklmnopqrst", 2, 'a'},
+      {"home and end", {kHome, kEnd}, ">hijklmnopqrstuvwxyz", 21, ' '},
+      // Going left, the view stays put until the block reaches the field's left edge.
+      {"19 left", std::vector<int>(19, kLeft), ">hijklmnopqrstuvwxyz", 2, 'h'},
+      {"20 left", std::vector<int>(20, kLeft), ">ghijklmnopqrstuvwxyz", 2, 'g'},
   };
   FillRow();
-  frontend.Type("abcdefghijklmnopqrstuvwxyz");
-  read_narrow();
-  EXPECT_EQ(console.ShownRow(kRow), RowText(">hijklmnopqrstuvwxyz", 21, std::string(59, '#')));
-  EXPECT_EQ(console.ShownCell(kRow, 21), BlockCell(' '));
-
-  frontend.Type("abcdefghijklmnopqrstuvwxyz");
-  Keys({kHome});
-  read_narrow();
-  EXPECT_EQ(console.ShownRow(kRow), RowText(">abcdefghijklmnopqrst", 21, std::string(59, '#')));
-  EXPECT_EQ(console.ShownCell(kRow, 2), BlockCell('a'));
-
-  frontend.Type("abcdefghijklmnopqrstuvwxyz");
-  Keys({kHome, kEnd});
-  read_narrow();
-  EXPECT_EQ(console.ShownRow(kRow), RowText(">hijklmnopqrstuvwxyz", 21, std::string(59, '#')));
-
-  // Going left, the view stays put until the block reaches the field's left edge.
-  frontend.Type("abcdefghijklmnopqrstuvwxyz");
-  Repeat(kLeft, 19);
-  read_narrow();
-  EXPECT_EQ(console.ShownRow(kRow), RowText(">hijklmnopqrstuvwxyz", 21, std::string(59, '#')));
-  EXPECT_EQ(console.ShownCell(kRow, 2), BlockCell('h'));
-
-  frontend.Type("abcdefghijklmnopqrstuvwxyz");
-  Repeat(kLeft, 20);
-  read_narrow();
-  EXPECT_EQ(console.ShownRow(kRow), RowText(">ghijklmnopqrstuvwxyz", 21, std::string(59, '#')));
-  EXPECT_EQ(console.ShownCell(kRow, 2), BlockCell('g'));
+  for (const Case& c : cases) {
+    frontend.Type("abcdefghijklmnopqrstuvwxyz");
+    Keys(c.keys);
+    EditWithoutFinishing({.field = 20});
+    EXPECT_EQ(console.ShownRow(kRow), RowText(c.shown, 21, std::string(59, '#'))) << c.label;
+    EXPECT_EQ(console.ShownCell(kRow, c.block_col), BlockCell(c.block)) << c.label;
+  }
 }
 
-TEST_F(LineEditorTest, FieldWidthIsAtLeastFive) {
-  FillRow();
-  frontend.Type("abcdefgh");
-  EXPECT_THROW(ReadCommandLine(session, console, kRow, 1, ">", 77, 3, 1, 1, 0, 0, 1), ProgramExit);
-  EXPECT_EQ(console.ShownRow(kRow), RowText(">efgh", 6, std::string(74, '#')));
-  EXPECT_EQ(console.ShownCell(kRow, 6), BlockCell(' '));
-}
-
-TEST_F(LineEditorTest, FieldOfTheTurnLoopHoldsTheLongestLine) {
-  FillRow();
-  const std::string line(77, 'a');
-  frontend.Type(line);
-  EditWithoutFinishing();
-  EXPECT_EQ(console.ShownRow(kRow), RowText(">" + line, 79, "#"));
-  EXPECT_EQ(console.ShownCell(kRow, 79), BlockCell(' '));
-}
-
-TEST_F(LineEditorTest, PromptIsCutToEightCharactersAndTheFieldToTheRestOfTheRow) {
-  frontend.Type(std::string(100, 'a'));
-  EXPECT_THROW(ReadCommandLine(session, console, kRow, 1, "Befehl: >", 255, 180, 1, 1, 0, 0, 1), ProgramExit);
-  // 72 columns behind an 8-character prompt: 71 characters and the block.
-  EXPECT_EQ(console.ShownRow(kRow), RowText("Befehl: " + std::string(71, 'a')));
-  EXPECT_EQ(console.ShownCell(kRow, 80), BlockCell(' '));
-}
-
-TEST_F(LineEditorTest, AColumnBeyondOneNarrowsTheFieldButItStillStartsAtColumnOne) {
-  FillRow();
-  frontend.Type(std::string(77, 'a'));
-  EXPECT_THROW(ReadCommandLine(session, console, kRow, 11, ">", 77, 180, 1, 1, 0, 0, 1), ProgramExit);
-  // 80 - 1 - 10 = 69 columns.
-  EXPECT_EQ(console.ShownRow(kRow), RowText(">" + std::string(68, 'a'), 70, std::string(10, '#')));
-  EXPECT_EQ(console.ShownCell(kRow, 70), BlockCell(' '));
+TEST_F(LineEditorTest, TheFieldKeepsToItsLimits) {
+  const std::string a77(77, 'a');
+  struct Case {
+    const char* label;
+    Settings settings;
+    std::string typed;
+    std::string shown;
+    int block_col;  // the block stands on a blank behind the line
+  };
+  const Case cases[] = {
+      {"at least five wide", {.field = 3}, "abcdefgh", RowText(">efgh", 6, std::string(74, '#')), 6},
+      {"the turn loop's field holds the longest line", {}, a77, RowText(">" + a77, 79, "#"), 79},
+      // 72 columns behind an 8-character prompt: 71 characters and the block.
+      {"prompt cut to eight characters", {.prompt = "Befehl: >", .max_length = 255}, std::string(100, 'a'),
+       RowText("Befehl: " + std::string(71, 'a')), 80},
+      // 80 - 1 - 10 = 69 columns, yet the field still starts at column 1.
+      {"column 11 narrows the field", {.column = 11}, a77,
+       RowText(">" + std::string(68, 'a'), 70, std::string(10, '#')), 70},
+  };
+  for (const Case& c : cases) {
+    FillRow();
+    frontend.Type(c.typed);
+    EditWithoutFinishing(c.settings);
+    EXPECT_EQ(console.ShownRow(kRow), c.shown) << c.label;
+    EXPECT_EQ(console.ShownCell(kRow, c.block_col), BlockCell(' ')) << c.label;
+  }
 }
 
 TEST_F(LineEditorTest, MaximumLengthIsClampedToEightAndTwoHundredFiftyFive) {
   frontend.Line("abcdefghij");
-  ReadCommandLine(session, console, kRow, 1, ">", 3, 180, 1, 1, 0, 0, 1);
+  Read({.max_length = 3});
   EXPECT_EQ(session.input_line, "abcdefgh");
 
   frontend.Line(std::string(300, 'a'));
-  ReadCommandLine(session, console, kRow, 1, ">", 1000, 180, 1, 1, 0, 0, 1);
+  Read({.max_length = 1000});
   EXPECT_EQ(session.input_line, std::string(255, 'a'));
 }
 
@@ -266,22 +261,7 @@ TEST_F(LineEditorTest, PrintableCharactersAreInsertedAtTheCursor) {
     EXPECT_EQ(session.input_line, expected) << "from code " << printable[start];
   }
   EXPECT_EQ(Enter("Schlüssel"), "Schlüssel");
-  EXPECT_EQ(EditAndMark("nimm korb", {kLeft, kLeft, kLeft, kLeft}), "nimm Xkorb");
-}
-
-TEST_F(LineEditorTest, ASeventyEighthCharacterIsIgnored) {
-  EXPECT_EQ(Enter(std::string(78, 'a')), std::string(77, 'a'));
-  EXPECT_EQ(EditAndMark(std::string(77, 'a'), {kHome}), std::string(77, 'a'));
-}
-
-TEST_F(LineEditorTest, PlusAndMinusAreNeverTyped) { EXPECT_EQ(Enter("a-b+c"), "abc"); }
-
-TEST_F(LineEditorTest, EscapeAndUnknownCodesDoNothing) {
-  frontend.Type("ab");
-  Keys({kEscape, 0, 1, 7, 10, 31, 1000, 1073, 1081, 256, 2000, -5});
-  frontend.Line("c");
-  Read();
-  EXPECT_EQ(session.input_line, "abc");
+  EXPECT_EQ(Enter(std::string(78, 'a')), std::string(77, 'a'));  // a 78th character is ignored
 }
 
 // --- Enter and tidying ---
@@ -314,13 +294,21 @@ TEST_F(LineEditorTest, TabTidiesWithoutFinishingAndKeepsTheCursorOnItsCharacter)
   EXPECT_EQ(session.input_line, "a b");
   EXPECT_EQ(console.ShownRow(kRow), RowText(">a b"));
   EXPECT_EQ(console.ShownCell(kRow, 5), BlockCell(' '));
+}
 
-  EXPECT_EQ(EditAndMark("x  y", {kLeft, kTab}), "x Xy");
-  EXPECT_EQ(EditAndMark("   ab", {kHome, kRight, kRight, kRight, kRight, kTab}), "aXb");
-  EXPECT_EQ(EditAndMark("  ab", {kHome, kTab}), "Xab");
-  EXPECT_EQ(EditAndMark("ab   ", {kTab}), "abX");
-  // On the second blank of a run the cursor ends on the next word.
-  EXPECT_EQ(EditAndMark("a   b", {kHome, kRight, kRight, kTab}), "a Xb");
+TEST(TidyLine, LeavesALineWithoutBlanksAloneAndEmptiesABlankOne) {
+  struct Case {
+    std::string line;
+    int cursor;
+    std::string tidied;
+    int tidied_cursor;
+  };
+  for (Case c : {Case{"korb", 3, "korb", 3}, Case{"    ", 5, "", 1}}) {
+    const std::string label = "'" + c.line + "'";
+    TidyLine(c.line, c.cursor);
+    EXPECT_EQ(c.line, c.tidied) << label;
+    EXPECT_EQ(c.cursor, c.tidied_cursor) << label;
+  }
 }
 
 // --- Digits and function keys ---
@@ -331,22 +319,22 @@ TEST_F(LineEditorTest, DigitsInsertDirectionWords) {
   EXPECT_EQ(console.ShownRow(kRow), RowText(">Norden"));
   EXPECT_EQ(console.ShownCell(kRow, 9), BlockCell(' '));
 
-  EXPECT_EQ(Enter("8"), "Norden");
+  // Each word comes with a blank behind it.
   const char* const words[] = {"Karte",  "Südwesten", "Süden",      "Südosten", "Westen",
                                "Schaue", "Osten",     "Nordwesten", "Norden",   "Nordosten"};
   for (int digit = 0; digit <= 9; ++digit) {
-    EXPECT_EQ(Enter(std::to_string(digit)), words[digit]) << digit;
+    EXPECT_EQ(EditAndMark(std::to_string(digit), {}), std::string(words[digit]) + " X") << digit;
   }
-  EXPECT_EQ(EditAndMark("ab", {kLeft, '6'}), "aOsten Xb");
+  EXPECT_EQ(Enter("8"), "Norden");  // the blank goes when the line is tidied
 }
 
 TEST_F(LineEditorTest, DigitsAreTypedWhenTheNumberKeysAreOff) {
   frontend.Line("2x8");
-  ReadCommandLine(session, console, kRow, 1, ">", 77, 180, 0, 1, 0, 0, 1);
+  Read({.number_keys = 0});
   EXPECT_EQ(session.input_line, "2x8");
   // Any non-zero value switches them on.
   frontend.Line("2");
-  ReadCommandLine(session, console, kRow, 1, ">", 77, 180, 5, 1, 0, 0, 1);
+  Read({.number_keys = 5});
   EXPECT_EQ(session.input_line, Cp850("Süden"));
 }
 
@@ -363,135 +351,143 @@ TEST_F(LineEditorTest, FunctionKeysInsertCommandWords) {
   const char* const words[] = {"Hintergrund", "Inventar", "Karte",     "Oops",  "Schaue",
                                "Befehle",     "Hinweise", "Speichern", "Laden", "Credits"};
   for (int i = 0; i < 10; ++i) {
-    Keys({kF1 + i, kEnter});
-    Read();
-    EXPECT_EQ(session.input_line, words[i]) << "F" << i + 1;
+    EXPECT_EQ(EditAndMark("", {kF1 + i}), std::string(words[i]) + " X") << "F" << i + 1;
   }
+  // F11 and F12 (either of two codes each) insert the last verb and object;
+  // a new game has no object yet.
   session.command_button_labels[11] = "Korb ";
-  for (const int key : {kF11, kF11Extended}) {
+  FillButtonLabels(session);
+  EXPECT_EQ(EditAndMark("ab", {kF12}), "abX");
+  session.command_button_labels[11] = "Korb ";
+  const std::pair<int, const char*> last_two[] = {
+      {kF11, "Untersuche"}, {kF11Extended, "Untersuche"}, {kF12, "Korb"}, {kF12Extended, "Korb"}};
+  for (const auto& [key, word] : last_two) {
     Keys({key, kEnter});
     Read();
-    EXPECT_EQ(session.input_line, "Untersuche") << key;
+    EXPECT_EQ(session.input_line, word) << key;
   }
-  for (const int key : {kF12, kF12Extended}) {
-    Keys({key, kEnter});
-    Read();
-    EXPECT_EQ(session.input_line, "Korb") << key;
-  }
-  EXPECT_EQ(EditAndMark("nimm", {kHome, kF11}), "Untersuche Xnimm");
 }
-
-TEST_F(LineEditorTest, AnEmptyLabelInsertsNothing) { EXPECT_EQ(EditAndMark("ab", {kF12}), "abX"); }
 
 TEST_F(LineEditorTest, WithoutTheFunctionKeysFlagOnlyTheFirstCodesOfF11AndF12Work) {
   session.command_button_labels[11] = "Korb ";
   for (int i = 0; i < 10; ++i) frontend.Key(kF1 + i);
   Keys({kF11Extended, kF12Extended, kF11, kF12, kEnter});
-  ReadCommandLine(session, console, kRow, 1, ">", 77, 180, 1, 0, 0, 0, 1);
+  Read({.function_keys = 0});
   EXPECT_EQ(session.input_line, "Untersuche Korb");
 }
 
 // --- Deleting and moving ---
 
-TEST_F(LineEditorTest, BackspaceAndDeleteRemoveOneCharacter) {
-  EXPECT_EQ(EditAndMark("abc", {kLeft, kBackspace}), "aXc");
-  EXPECT_EQ(EditAndMark("abc", {kBackspace}), "abX");
-  EXPECT_EQ(EditAndMark("abc", {kHome, kBackspace}), "Xabc");
-  EXPECT_EQ(EditAndMark("abc", {kHome, kDelete}), "Xbc");
-  EXPECT_EQ(EditAndMark("abc", {kLeft, kDelete}), "abX");
-  EXPECT_EQ(EditAndMark("abc", {kDelete}), "abcX");
-}
+// --- Editing keys ---
 
-TEST_F(LineEditorTest, CursorKeysStopAtBothEnds) {
-  frontend.Type("abc");
-  Repeat(kLeft, 5);
-  frontend.Type("x");
-  Repeat(kRight, 9);
-  frontend.Type("y");
-  Keys({kHome});
-  frontend.Type("h");
-  Keys({kEnd});
-  frontend.Line("e");
-  Read();
-  EXPECT_EQ(session.input_line, "hxabcye");
-}
-
-TEST_F(LineEditorTest, CtrlBackspaceDeletesBackToTheStartOfTheWord) {
-  EXPECT_EQ(EditAndMark("nimm den korb", {kCtrlBackspace}), "nimm den X");
-  EXPECT_EQ(EditAndMark("nimm den korb", {kLeft, kLeft, kCtrlBackspace}), "nimm den Xrb");
-  EXPECT_EQ(EditAndMark("a  bc", {kCtrlBackspace}), "a X");
-  // No word start before the cursor: everything before it goes.
-  EXPECT_EQ(EditAndMark("abc", {kCtrlBackspace}), "X");
-  EXPECT_EQ(EditAndMark("abc def", {kHome, kRight, kCtrlBackspace}), "Xbc def");
-  EXPECT_EQ(EditAndMark("nimm den korb", {kHome, kCtrlBackspace}), "Xnimm den korb");
-}
-
-TEST_F(LineEditorTest, CtrlBackspaceRepeatedTakesOneWordAfterAnother) {
-  EXPECT_EQ(EditAndMark("nimm den korb", {kCtrlBackspace, kCtrlBackspace}), "nimm X");
-  EXPECT_EQ(EditAndMark("nimm den korb", {kCtrlBackspace, kCtrlBackspace, kCtrlBackspace}), "X");
-  // At the start of a word it takes the word before it.
-  EXPECT_EQ(EditAndMark("nimm den korb", {kLeft, kLeft, kLeft, kLeft, kCtrlBackspace}), "nimm Xkorb");
-}
-
-TEST_F(LineEditorTest, CtrlDeleteDeletesUpToTheNextWord) {
-  EXPECT_EQ(EditAndMark("nimm den korb", {kHome, kCtrlDelete}), "Xden korb");
-  EXPECT_EQ(EditAndMark("nimm den korb", {kHome, kRight, kCtrlDelete}), "nXden korb");
-  EXPECT_EQ(EditAndMark("nimm den korb", {kHome, kRight, kRight, kRight, kRight, kCtrlDelete}), "nimmXden korb");
-  EXPECT_EQ(EditAndMark("a  b", {kHome, kCtrlDelete}), "Xb");
-  // In the last word: to the end of the line.
-  EXPECT_EQ(EditAndMark("nimm den korb", {kLeft, kLeft, kLeft, kLeft, kCtrlDelete}), "nimm den X");
-  // Behind the line: nothing.
-  EXPECT_EQ(EditAndMark("ab", {kCtrlDelete}), "abX");
-}
-
-TEST_F(LineEditorTest, CtrlLeftGoesToTheStartOfThePreviousWord) {
-  EXPECT_EQ(EditAndMark("nimm den korb", {kCtrlLeft}), "nimm den Xkorb");
-  EXPECT_EQ(EditAndMark("nimm den korb", {kCtrlLeft, kCtrlLeft}), "nimm Xden korb");
-  EXPECT_EQ(EditAndMark("nimm den korb", {kCtrlLeft, kCtrlLeft, kCtrlLeft}), "Xnimm den korb");
-  EXPECT_EQ(EditAndMark("nimm den korb", {kCtrlLeft, kCtrlLeft, kCtrlLeft, kCtrlLeft}), "Xnimm den korb");
-  EXPECT_EQ(EditAndMark("nimm den korb", {kLeft, kLeft, kCtrlLeft}), "nimm den Xkorb");
-  EXPECT_EQ(EditAndMark("nimm den ", {kCtrlLeft}), "nimm Xden");
-}
-
-TEST_F(LineEditorTest, CtrlRightGoesBehindTheBlankThatEndsTheWord) {
-  EXPECT_EQ(EditAndMark("nimm den korb", {kHome, kCtrlRight}), "nimm Xden korb");
-  EXPECT_EQ(EditAndMark("nimm den korb", {kHome, kCtrlRight, kCtrlRight}), "nimm den Xkorb");
-  EXPECT_EQ(EditAndMark("nimm den korb", {kHome, kCtrlRight, kCtrlRight, kCtrlRight}), "nimm den korbX");
-  EXPECT_EQ(EditAndMark("nimm den korb", {kHome, kRight, kRight, kRight, kRight, kCtrlRight}), "nimm den Xkorb");
-  // Exactly two places on: into a run of blanks.
-  EXPECT_EQ(EditAndMark("a  b", {kHome, kCtrlRight}), "a X b");
+TEST_F(LineEditorTest, EditingKeysChangeTheLineAroundTheCursor) {
+  struct Case {
+    const char* label;
+    std::string typed;
+    std::vector<int> keys;
+    std::string expected;  // "X" typed where the cursor ended up
+    std::vector<std::string> history = {};  // entries 1.. beforehand
+  };
+  const Case cases[] = {
+      {"a character goes in at the cursor", "nimm korb", {kLeft, kLeft, kLeft, kLeft}, "nimm Xkorb"},
+      {"a 78th character", std::string(77, 'a'), {kHome}, std::string(77, 'a')},
+      {"plus and minus", "a-b+c", {}, "abcX"},
+      {"escape and unknown codes", "ab", {kEscape, 0, 1, 7, 10, 31, 1000, 1073, 1081, 256, 2000, -5}, "abX"},
+      {"a digit's word", "ab", {kLeft, '6'}, "aOsten Xb"},
+      {"F11's word", "nimm", {kHome, kF11}, "Untersuche Xnimm"},
+      // Tab tidies; the cursor keeps to its character, or on the second blank
+      // of a run ends on the next word.
+      {"tab on a word", "x  y", {kLeft, kTab}, "x Xy"},
+      {"tab behind leading blanks", "   ab", {kHome, kRight, kRight, kRight, kRight, kTab}, "aXb"},
+      {"tab on a leading blank", "  ab", {kHome, kTab}, "Xab"},
+      {"tab behind trailing blanks", "ab   ", {kTab}, "abX"},
+      {"tab in a run of blanks", "a   b", {kHome, kRight, kRight, kTab}, "a Xb"},
+      // Backspace and Delete take one character.
+      {"backspace", "abc", {kLeft, kBackspace}, "aXc"},
+      {"backspace at the end", "abc", {kBackspace}, "abX"},
+      {"backspace at the start", "abc", {kHome, kBackspace}, "Xabc"},
+      {"delete at the start", "abc", {kHome, kDelete}, "Xbc"},
+      {"delete on the last character", "abc", {kLeft, kDelete}, "abX"},
+      {"delete behind the line", "abc", {kDelete}, "abcX"},
+      // Ctrl+Backspace deletes back to the start of the word, or everything
+      // before the cursor when no word starts before it; at a word start it
+      // takes the word before.
+      {"ctrl-backspace at the end", "nimm den korb", {kCtrlBackspace}, "nimm den X"},
+      {"ctrl-backspace in a word", "nimm den korb", {kLeft, kLeft, kCtrlBackspace}, "nimm den Xrb"},
+      {"ctrl-backspace after blanks", "a  bc", {kCtrlBackspace}, "a X"},
+      {"ctrl-backspace in the first word", "abc", {kCtrlBackspace}, "X"},
+      {"ctrl-backspace after one character", "abc def", {kHome, kRight, kCtrlBackspace}, "Xbc def"},
+      {"ctrl-backspace at the start", "nimm den korb", {kHome, kCtrlBackspace}, "Xnimm den korb"},
+      {"ctrl-backspace twice", "nimm den korb", {kCtrlBackspace, kCtrlBackspace}, "nimm X"},
+      {"ctrl-backspace thrice", "nimm den korb", {kCtrlBackspace, kCtrlBackspace, kCtrlBackspace}, "X"},
+      {"ctrl-backspace at a word start", "nimm den korb", {kLeft, kLeft, kLeft, kLeft, kCtrlBackspace}, "nimm Xkorb"},
+      // Ctrl+Delete deletes up to the next word, in the last word to the end.
+      {"ctrl-delete at the start", "nimm den korb", {kHome, kCtrlDelete}, "Xden korb"},
+      {"ctrl-delete in a word", "nimm den korb", {kHome, kRight, kCtrlDelete}, "nXden korb"},
+      {"ctrl-delete on a blank", "nimm den korb", {kHome, kRight, kRight, kRight, kRight, kCtrlDelete},
+       "nimmXden korb"},
+      {"ctrl-delete before blanks", "a  b", {kHome, kCtrlDelete}, "Xb"},
+      {"ctrl-delete in the last word", "nimm den korb", {kLeft, kLeft, kLeft, kLeft, kCtrlDelete}, "nimm den X"},
+      {"ctrl-delete behind the line", "ab", {kCtrlDelete}, "abX"},
+      // Cursor keys stop at both ends.
+      {"left, right, home and end", "abc",
+       {kLeft, kLeft, kLeft, kLeft, kLeft, 'x', kRight, kRight, kRight, kRight, kRight, kRight, kRight, kRight,
+        kRight, 'y', kHome, 'h', kEnd, 'e'},
+       "hxabcyeX"},
+      // Ctrl+Left goes to the start of the previous word.
+      {"ctrl-left", "nimm den korb", {kCtrlLeft}, "nimm den Xkorb"},
+      {"ctrl-left twice", "nimm den korb", {kCtrlLeft, kCtrlLeft}, "nimm Xden korb"},
+      {"ctrl-left thrice", "nimm den korb", {kCtrlLeft, kCtrlLeft, kCtrlLeft}, "Xnimm den korb"},
+      {"ctrl-left past the start", "nimm den korb", {kCtrlLeft, kCtrlLeft, kCtrlLeft, kCtrlLeft}, "Xnimm den korb"},
+      {"ctrl-left in a word", "nimm den korb", {kLeft, kLeft, kCtrlLeft}, "nimm den Xkorb"},
+      {"ctrl-left behind a blank", "nimm den ", {kCtrlLeft}, "nimm Xden"},
+      // Ctrl+Right goes behind the blank that ends the word: into a run of blanks.
+      {"ctrl-right", "nimm den korb", {kHome, kCtrlRight}, "nimm Xden korb"},
+      {"ctrl-right twice", "nimm den korb", {kHome, kCtrlRight, kCtrlRight}, "nimm den Xkorb"},
+      {"ctrl-right thrice", "nimm den korb", {kHome, kCtrlRight, kCtrlRight, kCtrlRight}, "nimm den korbX"},
+      {"ctrl-right on a blank", "nimm den korb", {kHome, kRight, kRight, kRight, kRight, kCtrlRight},
+       "nimm den Xkorb"},
+      {"ctrl-right before blanks", "a  b", {kHome, kCtrlRight}, "a X b"},
+      // Up and Down find only the lines that are there.
+      {"up on an empty history", "x", {kUp}, "xX"},
+      {"down on an empty history", "y", {kDown}, "yX"},
+      {"up stops at a blank entry", "x", {kUp, kUp, kUp}, "aX", {"a", "   ", "c"}},
+  };
+  for (const Case& c : cases) {
+    session = GameSession{};  // no history carries over
+    FillButtonLabels(session);
+    for (std::size_t i = 0; i < c.history.size(); ++i) session.command_history[i + 1] = c.history[i];
+    EXPECT_EQ(EditAndMark(c.typed, c.keys), c.expected) << c.label;
+  }
 }
 
 // --- History ---
-
-TEST_F(LineEditorTest, UpOnAnEmptyHistoryDoesNothing) {
-  EXPECT_EQ(EditAndMark("x", {kUp}), "xX");
-  EXPECT_EQ(EditAndMark("y", {kDown}), "yX");
-}
 
 TEST_F(LineEditorTest, UpAndDownBrowseTheLastLinesAndComeBackToTheEditedLine) {
   EXPECT_EQ(Enter("a"), "a");
   EXPECT_EQ(Enter("b"), "b");
   EXPECT_EQ(Enter("c"), "c");
   const auto history = session.command_history;
-  const auto browse = [&](std::initializer_list<int> keys) {
+  const std::pair<std::vector<int>, const char*> cases[] = {
+      {{kUp}, "c"},
+      {{kUp, kUp}, "b"},
+      {{kUp, kUp, kUp}, "a"},
+      {{kUp, kUp, kUp, kUp}, "a"},
+      {{kUp, kUp, kUp, kDown}, "b"},
+      {{kUp, kUp, kUp, kDown, kDown}, "c"},
+      {{kUp, kUp, kUp, kDown, kDown, kDown}, "x"},
+      {{kUp, kUp, kUp, kDown, kDown, kDown, kDown}, "x"},
+      {{'-', '-', '+'}, "c"},
+      {{'-', '-', '-', '+', '+', '+'}, "x"},
+  };
+  for (const auto& [keys, expected] : cases) {
     session.command_history = history;
     frontend.Type("x");
     Keys(keys);
     Keys({kEnter});
     Read();
-    return session.input_line;
-  };
-  EXPECT_EQ(browse({kUp}), "c");
-  EXPECT_EQ(browse({kUp, kUp}), "b");
-  EXPECT_EQ(browse({kUp, kUp, kUp}), "a");
-  EXPECT_EQ(browse({kUp, kUp, kUp, kUp}), "a");
-  EXPECT_EQ(browse({kUp, kUp, kUp, kDown}), "b");
-  EXPECT_EQ(browse({kUp, kUp, kUp, kDown, kDown}), "c");
-  EXPECT_EQ(browse({kUp, kUp, kUp, kDown, kDown, kDown}), "x");
-  EXPECT_EQ(browse({kUp, kUp, kUp, kDown, kDown, kDown, kDown}), "x");
-  EXPECT_EQ(browse({'-', '-', '+'}), "c");
-  EXPECT_EQ(browse({'-', '-', '-', '+', '+', '+'}), "x");
+    EXPECT_EQ(session.input_line, expected) << keys.size() << " keys to " << expected;
+  }
 
   // The loaded line can be edited, the cursor at its end.
   session.command_history = history;
@@ -511,27 +507,22 @@ TEST_F(LineEditorTest, HistoryShowsTheLoadedLine) {
   frontend.Type("y");
   Keys({kUp, kDown, kEnter});
   Read();
-  EXPECT_EQ(session.command_history[0], "");
-  EXPECT_EQ(session.command_history[1], "y");
+  EXPECT_EQ(session.command_history, (History{"", "y", "nimm den korb"}));
 }
 
 TEST_F(LineEditorTest, TheSameLineTwiceInARowIsStoredOnce) {
   Enter("a");
   Enter("b");
   Enter("b");
-  EXPECT_EQ(session.command_history[1], "b");
-  EXPECT_EQ(session.command_history[2], "a");
-  EXPECT_EQ(session.command_history[3], "");
+  EXPECT_EQ(session.command_history, (History{"", "b", "a"}));
 
   // A line taken from the history and entered again is new only if it differs.
   Keys({kUp, kEnter});
   Read();
-  EXPECT_EQ(session.command_history[2], "a");
+  EXPECT_EQ(session.command_history, (History{"", "b", "a"}));
   Keys({kUp, kUp, kEnter});
   Read();
-  EXPECT_EQ(session.command_history[1], "a");
-  EXPECT_EQ(session.command_history[2], "b");
-  EXPECT_EQ(session.command_history[3], "a");
+  EXPECT_EQ(session.command_history, (History{"", "a", "b", "a"}));
 }
 
 TEST_F(LineEditorTest, HistoryKeepsTheLastTenLinesAndNeverUsesEntryEleven) {
@@ -546,17 +537,10 @@ TEST_F(LineEditorTest, HistoryKeepsTheLastTenLinesAndNeverUsesEntryEleven) {
 
   session.command_history[11] = "elf";
   frontend.Type("x");
-  Repeat(kUp, 11);
+  Keys(std::vector<int>(11, kUp));
   frontend.Key(kEnter);
   Read();
   EXPECT_EQ(session.input_line, line(3));
-}
-
-TEST_F(LineEditorTest, HistoryStopsAtABlankEntry) {
-  session.command_history[1] = "a";
-  session.command_history[2] = "   ";
-  session.command_history[3] = "c";
-  EXPECT_EQ(EditAndMark("x", {kUp, kUp, kUp}), "aX");
 }
 
 TEST_F(LineEditorTest, HistoryEntriesAreCutToTheMaximumLength) {
@@ -567,7 +551,7 @@ TEST_F(LineEditorTest, HistoryEntriesAreCutToTheMaximumLength) {
 
   session.command_history[1] = "abcdefghijk";
   Keys({kUp, kEnter});
-  ReadCommandLine(session, console, kRow, 1, ">", 3, 180, 1, 1, 0, 0, 1);
+  Read({.max_length = 3});
   EXPECT_EQ(session.input_line, "abcdefgh");
 }
 
@@ -575,11 +559,9 @@ TEST_F(LineEditorTest, WithoutTheHistoryFlagNothingIsBrowsedOrStored) {
   session.command_history[1] = "alt";
   frontend.Type("x");
   Keys({kUp, '-', kEnter});
-  ReadCommandLine(session, console, kRow, 1, ">", 77, 180, 1, 1, 0, 0, 0);
+  Read({.history = 0});
   EXPECT_EQ(session.input_line, "x");
-  EXPECT_EQ(session.command_history[0], "");
-  EXPECT_EQ(session.command_history[1], "alt");
-  EXPECT_EQ(session.command_history[2], "");
+  EXPECT_EQ(session.command_history, (History{"", "alt"}));
 }
 
 // --- Map commands ---
@@ -605,41 +587,7 @@ TEST(IsMapCommand, ComparesWithoutBlanksInLowerCase) {
   EXPECT_FALSE(IsMapCommand("karte!"));
 }
 
-// --- Tidying on its own ---
-
-TEST(TidyLine, LeavesALineWithoutBlanksAlone) {
-  std::string line = "korb";
-  int cursor = 3;
-  TidyLine(line, cursor);
-  EXPECT_EQ(line, "korb");
-  EXPECT_EQ(cursor, 3);
-}
-
-TEST(TidyLine, ABlankLineBecomesEmptyWithTheCursorAtOne) {
-  std::string line = "    ";
-  int cursor = 5;
-  TidyLine(line, cursor);
-  EXPECT_EQ(line, "");
-  EXPECT_EQ(cursor, 1);
-}
-
-// --- Labels and case folding ---
-
-TEST(FillButtonLabels, SetsDirectionAndCommandWords) {
-  GameSession session;
-  session.map_button_labels[10] = "x";
-  session.command_button_labels[12] = "x";
-  FillButtonLabels(session);
-  const std::vector<std::string> map = {"Karte ",  "Südwesten ", "Süden ",      "Südosten ", "Westen ", "Schaue ",
-                                        "Osten ",  "Nordwesten ", "Norden ",   "Nordosten ", ""};
-  for (std::size_t i = 0; i < map.size(); ++i) EXPECT_EQ(session.map_button_labels[i], Cp850(map[i])) << i;
-  const std::vector<std::string> commands = {"Hintergrund ", "Inventar ", "Karte ",   "Oops ",       "Schaue ",
-                                             "Befehle ",     "Hinweise ", "Speichern ", "Laden ",     "Credits ",
-                                             "Untersuche ",  "",          ""};
-  for (std::size_t i = 0; i < commands.size(); ++i) {
-    EXPECT_EQ(session.command_button_labels[i], Cp850(commands[i])) << i;
-  }
-}
+// --- Case folding ---
 
 TEST(LowerCase, FoldsAsciiAndTheCapitalsOfTheGame) {
   EXPECT_EQ(LowerCase(Cp850("ÄÖÜ ÉÑÅÇ AZ az 09 ß!")), Cp850("äöü éñåç az az 09 ß!"));

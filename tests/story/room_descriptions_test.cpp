@@ -106,33 +106,18 @@ TEST_F(RoomDescriptionTest, TheFirstDescriptionOfAGameLeavesTheCursorOnRow22) {
   EXPECT_EQ(Row(9), "Ein schmaler Weg führt in den Wald hinein. Um zu deiner Oma zu gelangen, musst");
 }
 
-TEST_F(RoomDescriptionTest, EveryRoomSetsItsTitleAsThePlaceName) {
-  const std::pair<int, const char*> titles[] = {
-      {1, "Am Waldeingang"},          {2, "Auf einem Waldweg"},      {3, "Tiefer im Wald"},
-      {4, "Auf einer Bienenwiese"},   {5, "An einem Brunnen"},       {6, "Am Honigstand"},
-      {7, "Vor einer Brücke"},        {8, "Am Biberbaumarkt"},       {9, "Am westlichen Flussufer"},
-      {10, "Auf der Brücke"},         {11, "Vor dem Haus deiner Oma"}, {13, "Auf einer Lichtung"},
+TEST_F(RoomDescriptionTest, ShortFormsOfEveryRoomAndStateUnderTheRoomsTitle) {
+  struct Case {
+    const char* name;
+    int room;
+    void (*set_up)(GameSession&);
+    Lines expected;  // the title first; it is also the place name
   };
-  for (const auto& [room, title] : titles) {
-    const Lines lines = Revisit(room);
-    EXPECT_EQ(lines.at(0), title) << room;
-    EXPECT_EQ(Utf8FromCp850(s.place_name), title) << room;
-  }
-}
-
-struct ShortFormCase {
-  const char* name;
-  int room;
-  void (*set_up)(GameSession&);
-  Lines expected;  // after the title
-};
-
-TEST_F(RoomDescriptionTest, ShortFormsOfEveryRoomAndState) {
-  const ShortFormCase cases[] = {
-      {"forest entrance", 1, [](GameSession&) {}, {}},
-      {"deep forest", 3, [](GameSession&) {}, {}},
+  const Case cases[] = {
+      {"forest entrance", 1, [](GameSession&) {}, {"Am Waldeingang"}},
+      {"deep forest", 3, [](GameSession&) {}, {"Tiefer im Wald"}},
       {"meadow", 4, [](GameSession& g) { g.grasshopper_seen = 1; },
-       {"", "Dutzende Bienen sammeln fleißig Honig."}},
+       {"Auf einer Bienenwiese", "", "Dutzende Bienen sammeln fleißig Honig."}},
       {"meadow with the jar", 4,
        [](GameSession& g) {
          g.grasshopper_seen = 1;
@@ -140,39 +125,39 @@ TEST_F(RoomDescriptionTest, ShortFormsOfEveryRoomAndState) {
          g.voucher_redeemed = 1;
          g.honey_jar_room = 4;
        },
-       {"", "Dutzende Bienen umschwirren das offene Honigglas, das auf dem Boden steht."}},
+       {"Auf einer Bienenwiese", "", "Dutzende Bienen umschwirren das offene Honigglas, das auf dem Boden steht."}},
       {"well with the frog", 5, [](GameSession& g) { g.frog_state = 2; },
-       {"", "Ein Frosch sitzt auf dem Brunnen. Neben dem Frosch liegt eine goldene Kugel."}},
+       {"An einem Brunnen", "", "Ein Frosch sitzt auf dem Brunnen. Neben dem Frosch liegt eine goldene Kugel."}},
       {"well with the ball", 5, [](GameSession& g) { g.frog_state = 3; },
-       {"", "Auf dem Brunnen liegt eine goldene Kugel."}},
+       {"An einem Brunnen", "", "Auf dem Brunnen liegt eine goldene Kugel."}},
       {"empty well", 5,
        [](GameSession& g) {
          g.frog_state = 3;
          g.ball_state = 1;
        },
-       {}},
-      {"honey stand", 6, [](GameSession&) {}, {"", "Ein riesiger brauner Bär steht in seinem Honigstand."}},
+       {"An einem Brunnen"}},
+      {"honey stand", 6, [](GameSession&) {},
+       {"Am Honigstand", "", "Ein riesiger brauner Bär steht in seinem Honigstand."}},
       {"closed honey stand", 6, [](GameSession& g) { g.spare_key_found = 1; },
-       {"", "Der Honigstand hat mittlerweile geschlossen und der riesige Bär ist nirgends",
+       {"Am Honigstand", "", "Der Honigstand hat mittlerweile geschlossen und der riesige Bär ist nirgends",
         "mehr zu sehen."}},
-      {"bridge approach after the wolf", 7, [](GameSession& g) { g.wolf_gone = 1; }, {}},
-      {"market", 8, [](GameSession&) {}, {}},
-      {"market after the bell", 8, [](GameSession& g) { g.bell_rung = 1; }, {"", "Der Biber steht in seinem Stand."}},
-      {"river bank", 9, [](GameSession&) {}, {"", "Eine kleine Schafherde steht am Flussufer."}},
-      {"bridge", 10, [](GameSession&) {}, {}},
-      {"house", 11, [](GameSession&) {}, {}},
-      {"clearing", 13, [](GameSession&) {}, {}},
+      {"bridge approach after the wolf", 7, [](GameSession& g) { g.wolf_gone = 1; }, {"Vor einer Brücke"}},
+      {"market", 8, [](GameSession&) {}, {"Am Biberbaumarkt"}},
+      {"market after the bell", 8, [](GameSession& g) { g.bell_rung = 1; },
+       {"Am Biberbaumarkt", "", "Der Biber steht in seinem Stand."}},
+      {"river bank", 9, [](GameSession&) {},
+       {"Am westlichen Flussufer", "", "Eine kleine Schafherde steht am Flussufer."}},
+      {"bridge", 10, [](GameSession&) {}, {"Auf der Brücke"}},
+      {"house", 11, [](GameSession&) {}, {"Vor dem Haus deiner Oma"}},
+      {"clearing", 13, [](GameSession&) {}, {"Auf einer Lichtung"}},
   };
-  for (const ShortFormCase& c : cases) {
-    GameSession fresh;
-    SetInitialValues(fresh);
-    s = fresh;
+  for (const Case& c : cases) {
+    s = GameSession{};
+    SetInitialValues(s);
     s.first_prompt_done = 1;
     c.set_up(s);
-    Lines lines = Revisit(c.room);
-    ASSERT_FALSE(lines.empty()) << c.name;
-    lines.erase(lines.begin());
-    EXPECT_EQ(lines, c.expected) << c.name;
+    EXPECT_EQ(Revisit(c.room), c.expected) << c.name;
+    EXPECT_EQ(Utf8FromCp850(s.place_name), c.expected.at(0)) << c.name;
   }
 }
 
@@ -364,17 +349,14 @@ TEST_F(RoomDescriptionTest, AShearingInFullModeIsCountedAheadAndPaysOnlyOnce) {
   s.sheep_points_given = 1;
   s.wolf_grabbed_ball = 1;
   s.ball_state = 4;
-  VisitedFlag(s, 7) = 1;
-  s.current_room = 7;
   const int before = s.lines_since_pause;
-  DescribeRoom(s, console);
-  frontend.Flush(console);
+  const Lines lines = Revisit(7);
   EXPECT_EQ(s.score, 0);
   EXPECT_EQ(s.sheep_state, 4);
   // Title, two paragraphs of two rows each with an empty message before each,
   // the scene's five rows and the five counted ahead; no wolf in the way.
   EXPECT_EQ(s.lines_since_pause - before, 1 + 6 + 5 + 5);
-  EXPECT_FALSE(Contains(frontend.Lines(), "Vor der Brücke steht der Wolf und versperrt dir den Weg nach Norden."));
+  EXPECT_FALSE(Contains(lines, "Vor der Brücke steht der Wolf und versperrt dir den Weg nach Norden."));
 }
 
 // --- Other arrival events ----------------------------------------------------

@@ -93,16 +93,28 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{1,
                     {{"s", "Nach Süden gelangst du nicht zu deiner Oma. Nur der Weg nach Norden führt dich dorthin."},
                      {"no", "Nach Nordosten gelangst du nicht zu deiner Oma. Nur der Weg nach Norden führt dich "
-                            "dorthin."}}},
+                            "dorthin."},
+                     {"hoch", "Du kannst von hier aus nicht hinauf gelangen."},
+                     {"runter", "Du kannst von hier aus nicht hinunter gelangen."},
+                     // No single way out: "raus" asks for compass directions.
+                     {"raus", "[Bitte benutze an dieser Stelle Himmelsrichtungen, um dich zu bewegen.]"}}},
         RefusalCase{2,
                     {{"w", "Im Westen ist das Gestrüpp zu dicht. Der Weg führt von Süden nach Norden."},
                      {"so", "Im Südosten ist das Gestrüpp zu dicht. Der Weg führt von Süden nach Norden."}}},
         RefusalCase{3, {{"o", "Nach Osten kannst du von hier aus nicht gehen."},
                         {"sw", "Nach Südwesten kannst du von hier aus nicht gehen."}}},
-        RefusalCase{4, {{"n", "Im Norden steht das Grünzeug zu dicht. Nur nach Osten und Südwesten kannst du die "
-                              "Wiese verlassen."}}},
-        RefusalCase{5, {{"s", "Nach Süden kannst du von hier aus nicht gehen, doch nach Nordosten gelangst du zur "
-                              "Bienenwiese."}}},
+        RefusalCase{4,
+                    {{"n", "Im Norden steht das Grünzeug zu dicht. Nur nach Osten und Südwesten kannst du die "
+                           "Wiese verlassen."},
+                     // The bees keep the player from the well until they have the jar.
+                     {"sw", "Bereits nach zwei Schritten fliegen dir Dutzende dieser angriffslustigen Bienen um die "
+                            "Ohren. Offensichtlich verteidigen sie ihre Wiese und machen es dir unmöglich, nach "
+                            "Südwesten zu gelangen."}}},
+        RefusalCase{5,
+                    {{"s", "Nach Süden kannst du von hier aus nicht gehen, doch nach Nordosten gelangst du zur "
+                           "Bienenwiese."},
+                     {"runter", "Das wäre zu gefährlich. Du könntest stürzen und im Brunnen ertrinken!"},
+                     {"hoch", "Du kannst von hier aus nicht hinauf gelangen."}}},
         RefusalCase{6, {{"n", "Nach Norden kannst du von hier aus nicht gehen, doch nach Südwesten gelangst du "
                               "zurück auf den Waldweg."}}},
         RefusalCase{7,
@@ -124,36 +136,14 @@ INSTANTIATE_TEST_SUITE_P(
                      {"so", "Im Südosten stehen die Bäume zu dicht. Nur nach Osten kannst du von hier aus gehen."}}},
         RefusalCase{10, {{"o", "Nach Osten gelangst du von hier aus nicht. Die Brücke führt von Süden nach "
                                "Norden."}}},
-        RefusalCase{11, {{"n", "Im Norden stehen die Bäume zu dicht. Nach Süden gelangst du zurück zur Brücke, nach "
-                               "Westen kannst du das Haus deiner Oma betreten."}}},
+        RefusalCase{11,
+                    {{"n", "Im Norden stehen die Bäume zu dicht. Nach Süden gelangst du zurück zur Brücke, nach "
+                           "Westen kannst du das Haus deiner Oma betreten."},
+                     {"w", "Die geschlossene Tür versperrt dir den Weg."}}},  // locked in a new game
         RefusalCase{13, {{"s", "Du kannst von hier aus nicht nach Süden gehen."},
                          {"n", "Du kannst von hier aus nicht nach Norden gehen."}}}));
 
-// --- Up, down and out ----------------------------------------------------------------
-
-TEST_F(MovementTest, UpAndDownNeverMove) {
-  Play({"hoch", "runter"});
-  EXPECT_EQ(AnswerTo("hoch"), "Du kannst von hier aus nicht hinauf gelangen.");
-  EXPECT_EQ(AnswerTo("runter"), "Du kannst von hier aus nicht hinunter gelangen.");
-  EXPECT_EQ(s().current_room, 1);
-  EXPECT_EQ(s().move_count, 2);
-}
-
-TEST_F(MovementTest, DownAtTheWellWarnsOfDrowning) {
-  s().current_room = 5;
-  Play({"runter", "hoch"});
-  EXPECT_EQ(AnswerTo("runter"), "Das wäre zu gefährlich. Du könntest stürzen und im Brunnen ertrinken!");
-  EXPECT_EQ(AnswerTo("hoch"), "Du kannst von hier aus nicht hinauf gelangen.");
-  EXPECT_EQ(s().current_room, 5);
-  EXPECT_EQ(s().move_count, 2);
-}
-
-TEST_F(MovementTest, OutWhereThereIsNoSingleWayOutAsksForCompassDirections) {
-  Play({"raus"});
-  EXPECT_EQ(AnswerTo("raus"), "[Bitte benutze an dieser Stelle Himmelsrichtungen, um dich zu bewegen.]");
-  EXPECT_EQ(s().current_room, 1);
-  EXPECT_EQ(s().move_count, 1);
-}
+// --- "raus" where there is one way out -------------------------------------------------
 
 struct OutCase {
   int room;
@@ -215,31 +205,12 @@ INSTANTIATE_TEST_SUITE_P(WhatIsMissing, WolfTest,
                                            WolfCase{4, 0, "ein Schaf"},
                                            WolfCase{1, 1, "die goldene Kugel"}));
 
-TEST_F(MovementTest, TheBeesKeepThePlayerFromTheWellUntilTheyHaveTheJar) {
-  s().current_room = 4;
-  Play({"sw"});
-  EXPECT_EQ(AnswerTo("sw"),
-            "Bereits nach zwei Schritten fliegen dir Dutzende dieser angriffslustigen Bienen um die Ohren. "
-            "Offensichtlich verteidigen sie ihre Wiese und machen es dir unmöglich, nach Südwesten zu gelangen.");
-  EXPECT_EQ(s().current_room, 4);
-  EXPECT_EQ(s().move_count, 1);
-}
-
 TEST_F(MovementTest, WithTheBeesAtTheJarTheWayToTheWellIsFree) {
   s().current_room = 4;
   s().bees_at_jar = 1;
   Play({"sw", "no"});
   EXPECT_EQ(s().current_room, 4);
   EXPECT_EQ(s().move_count, 2);
-}
-
-TEST_F(MovementTest, TheLockedDoorBarsTheWayIntoTheHouse) {
-  s().current_room = 11;
-  s().door_locked = 1;
-  Play({"w"});
-  EXPECT_EQ(AnswerTo("w"), "Die geschlossene Tür versperrt dir den Weg.");
-  EXPECT_EQ(s().current_room, 11);
-  EXPECT_EQ(s().move_count, 1);
 }
 
 TEST_F(MovementTest, AnUnlockedClosedDoorIsOpenedOnTheWayIn) {
