@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -410,3 +412,36 @@ TEST(LoadRaceTest, AFileThatNoLongerBeginsWith300IsRefused) {
 }
 
 }  // namespace
+
+// Whatever a save holds, the game goes on: odd values in every field, then
+// the usual commands, and nothing may crash (the sanitizer build runs this).
+TEST(LoadedStateTest, OddValuesInEveryFieldDoNotBreakTheGame) {
+  TempDirectory directory;
+  std::mt19937 random(6122026);
+  const int odd[] = {-1, 0, 1, 2, 3, 4, 5, 7, 11, 14, 20, 99, 111, 500, 32767};
+  for (int round = 0; round < 40; ++round) {
+    std::string file = "300";
+    for (int i = 1; i < 84; ++i) {
+      file += ',';
+      if (i == 55) {
+        file += "\"Irgendwo\"";
+      } else if (i == 1) {
+        file += std::to_string(std::uniform_int_distribution<int>(0, 14)(random));
+      } else {
+        file += std::to_string(odd[std::uniform_int_distribution<size_t>(0, std::size(odd) - 1)(random)]);
+      }
+    }
+    TempDirectory::Write("odd.sav", file + "\r\n");
+    GameHarness game;
+    game.StartUp();
+    game.frontend.set_shows_pages(false);
+    ASSERT_TRUE(ReadSave("odd.sav", game.session())) << file;
+    for (const char* line : {"schaue", "i", "n", "s", "o", "w", "nw", "so", "nimm alles", "lege alles hin", "hilfe",
+                             "punkte", "untersuche korb", "gib dem wolf die kugel"}) {
+      game.frontend.Line(line);
+    }
+    game.frontend.Line("karte");
+    game.frontend.Key(' ');
+    game.Play();
+  }
+}
