@@ -11,45 +11,38 @@
 
 namespace {
 
+using Rows = std::vector<std::string>;
+
 // The rows printed for one typed line in a fresh game: its echo and answer.
-std::vector<std::string> AnswerTo(const std::string& line) {
+Rows AnswerTo(const std::string& line) {
   GameHarness h;
   h.StartUp();
   h.frontend.Flush(h.console);  // the start-up's rows
-  h.frontend.Line(line);
-  const size_t before = h.Lines().size();
-  h.Play();
-  std::vector<std::string> out;
-  for (size_t i = before; i < h.Lines().size(); ++i) {
-    if (!h.Lines()[i].empty()) out.push_back(h.Lines()[i]);
-  }
-  return out;
+  return h.PlayLines({line});
 }
 
-using Rows = std::vector<std::string>;
-
-TEST(ParserGameAnswers, WholeLineAndWordMessages) {
-  EXPECT_EQ(AnswerTo("wo bin ich?"), (Rows{">wo bin ich?", "[Bitte keine Fragezeichen in der Eingabe verwenden.]"}));
-  EXPECT_EQ(AnswerTo("xyz"), (Rows{">xyz", "[Ich kenne das Wort 'xyz' nicht.]"}));
-  EXPECT_EQ(AnswerTo("verdammt"), (Rows{">verdammt", "Kein Kommentar hierzu."}));
-  EXPECT_EQ(AnswerTo("nimm korb,, geh nord"),
-            (Rows{">nimm korb,, geh nord",
-                  "[Bitte nicht mehrere Satzzeichen hintereinander oder vor 'und' verwenden.]"}));
-  EXPECT_EQ(AnswerTo("küsse ihn"), (Rows{">küsse ihn", "[Ich weiß nicht, auf was du dich beziehst.]"}));
+TEST(ParserGameAnswers, SingleLinesAndTheirAnswer) {
+  const struct {
+    const char* line;
+    const char* answer;
+  } cases[] = {
+      // Whole-line and word messages.
+      {"wo bin ich?", "[Bitte keine Fragezeichen in der Eingabe verwenden.]"},
+      {"xyz", "[Ich kenne das Wort 'xyz' nicht.]"},
+      {"verdammt", "Kein Kommentar hierzu."},
+      {"nimm korb,, geh nord", "[Bitte nicht mehrere Satzzeichen hintereinander oder vor 'und' verwenden.]"},
+      {"küsse ihn", "[Ich weiß nicht, auf was du dich beziehst.]"},
+      // Odd lines; "!", "..." and "und und und" are played in normalisation_test.cpp.
+      {"geh nord,", "[Bitte kein Komma, 'und' oder mehrere Satzzeichen am Satzende eingeben.]"},
+      {"VERDAMMT!", "Kein Kommentar hierzu."},
+      {"kuesse ihn", "[Ich weiß nicht, auf was du dich beziehst.]"},
+      {"und", "[Etwas Verwertbares konnte ich nicht finden.]"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AnswerTo(c.line), (Rows{std::string(">") + c.line, c.answer})) << c.line;
 }
 
-TEST(ParserGameAnswers, OddLines) {
-  EXPECT_EQ(AnswerTo("!"), (Rows{">!", "[Etwas Verwertbares konnte ich nicht finden.]"}));
-  EXPECT_EQ(AnswerTo("..."),
-            (Rows{">...", "[Bitte nicht mehrere Satzzeichen hintereinander oder vor 'und' verwenden.]"}));
-  EXPECT_EQ(AnswerTo("und und und"),
-            (Rows{">und und und", "[Bitte nicht mehrere Satzzeichen hintereinander oder vor 'und' verwenden.]"}));
-  EXPECT_EQ(AnswerTo("geh nord,"),
-            (Rows{">geh nord,", "[Bitte kein Komma, 'und' oder mehrere Satzzeichen am Satzende eingeben.]"}));
-  EXPECT_EQ(AnswerTo("VERDAMMT!"), (Rows{">VERDAMMT!", "Kein Kommentar hierzu."}));
-  EXPECT_EQ(AnswerTo("kuesse ihn"), (Rows{">kuesse ihn", "[Ich weiß nicht, auf was du dich beziehst.]"}));
-  EXPECT_EQ(AnswerTo("und"), (Rows{">und", "[Etwas Verwertbares konnte ich nicht finden.]"}));
-  // The line editor keeps 77 characters; the long word is wrapped, not lost.
+TEST(ParserGameAnswers, ALongWordIsWrappedNotLost) {
+  // The line editor keeps 77 characters.
   const Rows long_line = AnswerTo(std::string(300, 'x'));
   std::string joined;
   for (size_t i = 1; i < long_line.size(); ++i) joined += (i > 1 ? " " : "") + long_line[i];
@@ -106,14 +99,11 @@ TEST_F(ParserGameTest, AQuestionIsAnsweredInTheNextTurnOnly) {
   EXPECT_EQ(h.session().pending_completion, "");
 }
 
-TEST_F(ParserGameTest, BouquetWordsKeepOtherArticles) {
+TEST_F(ParserGameTest, WhileTheBouquetIsCarriedItsWordsBecomeItAndOtherArticlesStay) {
   h.session().bouquet_carried = 1;
   Play({"gib die blumen der oma"});
   EXPECT_EQ(Utf8FromCp850(h.session().last_command_line), "gib blumenstrauß der oma");
-}
-
-TEST_F(ParserGameTest, OtherArticlesStayWhileTheBouquetIsCarried) {
-  h.session().bouquet_carried = 1;
+  ASSERT_EQ(h.session().bouquet_carried, 1);
   Play({"gib dem wolf die kugel"});
   EXPECT_EQ(h.session().last_command_line, "gib dem wolf die kugel");
 }
@@ -139,7 +129,7 @@ TEST_F(ParserGameTest, AJokeCountsAMove) {
   EXPECT_EQ(h.session().move_count, 1);
 }
 
-TEST_F(ParserGameTest, AnswersOfThePartsAreNoRefusalsAndTheLineGoesOn) {
+TEST_F(ParserGameTest, AnswersToItsSentencesAreNoRefusalsAndTheLineGoesOn) {
   EXPECT_EQ(Play({"schaue hoch und nimm zu und steige raus und danke"}),
             (Rows{">schaue hoch und nimm zu und steige raus und danke", "Über dir siehst du nichts Besonderes.",
                   "Sehr witzig.", "Du kannst gerade aus nichts hinaussteigen.", "Gern geschehen!"}));
