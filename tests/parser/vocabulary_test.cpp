@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <iterator>
 #include <set>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,13 +13,6 @@
 #include "world/game_session.h"
 
 namespace {
-
-std::vector<std::string> SplitWords(const std::string& text) {
-  std::vector<std::string> words;
-  std::istringstream stream(text);
-  for (std::string word; stream >> word;) words.push_back(word);
-  return words;
-}
 
 GameSession SessionInRoom(int room, int beaver_present = 0) {
   GameSession session;
