@@ -17,6 +17,9 @@ namespace {
 
 constexpr int kPromptMaximumLength = 77;
 constexpr int kPromptFieldWidth = 180;  // the editor narrows it to the screen
+// Far more lines than a game ever feeds itself between two prompts (the
+// sentences of one typed line, a completed answer, a repeat).
+constexpr int kMostLinesWithoutPrompt = 200;
 
 }  // namespace
 
@@ -78,6 +81,7 @@ TurnEnd Game::RunTurn() {
   s.command = ParsedCommand{};
 
   if (s.more_sentences_pending == 1) {
+    if (FedChainRunsAway()) return BreakFedChain();
     console_.SetForeground(kLightGrey);
     s.input_line = s.pending_sentences + " ";
     s.more_sentences_pending = 0;
@@ -102,6 +106,9 @@ TurnEnd Game::RunTurn() {
     ReadCommandLine(s, console_, console_.CursorRow(), 1, ">", kPromptMaximumLength, kPromptFieldWidth, 1, 1,
                     kBlack, kBlack, 1);
     origin = InputOrigin::kTyped;
+    lines_without_prompt_ = 0;
+  } else if (FedChainRunsAway()) {
+    return BreakFedChain();
   }
   s.moves_at_prompt = s.move_count;
 
@@ -110,6 +117,19 @@ TurnEnd Game::RunTurn() {
     console_.SetForeground(kLightGrey);
   }
   return processor_(s, console_, origin);
+}
+
+bool Game::FedChainRunsAway() { return ++lines_without_prompt_ > kMostLinesWithoutPrompt; }
+
+// No line the game feeds itself may keep it from the prompt for ever.
+TurnEnd Game::BreakFedChain() {
+  GameSession& s = session_;
+  lines_without_prompt_ = 0;
+  s.more_sentences_pending = 0;
+  s.line_from_program = 0;
+  s.suppress_blank_line = 0;
+  SetMessage(s, Cp850("[Die Eingabe wiederholt sich endlos und wird abgebrochen.]"));
+  return TurnEnd::kEndOfTurn;
 }
 
 void Game::RefreshLastCommandButtons() {

@@ -41,10 +41,12 @@ class Game {
   TurnEnd RunTurn();
   void RefreshLastCommandButtons();
   void RunCountdowns();
-  void ReadLine();
+  bool FedChainRunsAway();
+  TurnEnd BreakFedChain();
 
   Console& console_;
   RandomSource& random_;
   CommandProcessor processor_;
   GameSession session_;
+  int lines_without_prompt_ = 0;  // lines the game fed itself since the last prompt
 };

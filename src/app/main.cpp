@@ -13,7 +13,6 @@
 namespace {
 
 int RunInLineMode() {
-  std::signal(SIGPIPE, SIG_IGN);  // a closed pipe ends the game quietly instead
   LineFrontend frontend(stdin, stdout);
   Console console(frontend);
   ClockRandom random;
@@ -40,6 +39,10 @@ int RunInTerminal(std::unique_ptr<TerminalFrontend> frontend) {
 }  // namespace
 
 int main() {
+  // A closed pipe ends the game quietly, and a full disk or a file-size
+  // limit makes a write fail with an answer, instead of killing the game.
+  std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
   if (TerminalFrontend::Usable()) {
     std::unique_ptr<TerminalFrontend> frontend;
     try {

@@ -4,6 +4,7 @@
 #include "console/console.h"
 #include "console/encoding.h"
 #include "console/text_output.h"
+#include "parser/vocabulary.h"
 #include "world/score.h"
 
 namespace {
@@ -12,8 +13,6 @@ void PrintAfterEmptyLine(GameSession& s, Console& console, std::string_view utf8
   PrintMessage(s, console, "");
   PrintMessage(s, console, Cp850(utf8));
 }
-
-bool IsRepetition(const std::string& word) { return word == "g" || word == "again" || word == "nochmal"; }
 
 }  // namespace
 
@@ -46,7 +45,7 @@ void RunWolfEvents(GameSession& s, Console& console) {
 
 void RunAmbience(GameSession& s, Console& console, RandomSource& random) {
   if (s.move_count <= 2 || s.last_ambience_move >= s.move_count || s.pending_mode >= 1 ||
-      s.context_verb_turns >= 1 || IsRepetition(s.command.special_command)) {
+      s.context_verb_turns >= 1 || IsRepeatWord(s.command.special_command)) {
     return;
   }
   if (s.current_room > 0 && s.current_room != 5 && s.current_room != 13) {

@@ -38,25 +38,35 @@ constexpr int kInputPollMs = 100;
 constexpr int kSleepStepMs = 20;
 
 // Signal state. The handlers may only touch these.
-volatile std::sig_atomic_t g_quit_signal = 0;
-constexpr std::array<int, 3> kQuitSignals = {SIGINT, SIGTERM, SIGHUP};
+constexpr std::array<int, 4> kEndingSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 constexpr std::array<int, 5> kCrashSignals = {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL};
-std::array<struct sigaction, kQuitSignals.size()> g_old_quit_actions;
+std::array<struct sigaction, kEndingSignals.size()> g_old_ending_actions;
 std::array<struct sigaction, kCrashSignals.size()> g_old_crash_actions;
 termios g_shell_termios;
 bool g_have_shell_termios = false;
 char g_reset[256];
 size_t g_reset_length = 0;
 
-void OnQuitSignal(int signo) { g_quit_signal = signo; }
-
-// After a crash: put the terminal back as well as a signal handler can, then
-// let the signal take its previous course (usually a core dump).
-void OnCrashSignal(int signo) {
+// Puts the terminal back as well as a signal handler can: the prebuilt
+// reset sequences and the shell's line settings.
+void RestoreTerminalFromHandler() {
   if (g_reset_length > 0 && write(STDOUT_FILENO, g_reset, g_reset_length) < 0) {
     // Nothing more can be done.
   }
   if (g_have_shell_termios) tcsetattr(STDIN_FILENO, TCSANOW, &g_shell_termios);
+}
+
+// Ending signals end the game at once, whatever it is doing, with the
+// status a shell shows for them.
+void OnEndingSignal(int signo) {
+  RestoreTerminalFromHandler();
+  _exit(128 + signo);
+}
+
+// After a crash: restore the terminal, then let the signal take its
+// previous course (usually a core dump).
+void OnCrashSignal(int signo) {
+  RestoreTerminalFromHandler();
   for (size_t i = 0; i < kCrashSignals.size(); ++i) {
     if (kCrashSignals[i] == signo) sigaction(signo, &g_old_crash_actions[i], nullptr);
   }
@@ -64,21 +74,21 @@ void OnCrashSignal(int signo) {
   raise(signo);
 }
 
-void InstallQuitHandlers() {
-  g_quit_signal = 0;
+void InstallEndingHandlers() {
   struct sigaction action {};
-  action.sa_handler = OnQuitSignal;
+  action.sa_handler = OnEndingSignal;
   sigemptyset(&action.sa_mask);
-  action.sa_flags = 0;  // no SA_RESTART: a waiting read returns at once
-  for (size_t i = 0; i < kQuitSignals.size(); ++i) {
-    sigaction(kQuitSignals[i], nullptr, &g_old_quit_actions[i]);
+  for (const int signo : kEndingSignals) sigaddset(&action.sa_mask, signo);
+  action.sa_flags = 0;
+  for (size_t i = 0; i < kEndingSignals.size(); ++i) {
+    sigaction(kEndingSignals[i], nullptr, &g_old_ending_actions[i]);
     // Started with the signal ignored (nohup, a background job): keep it so.
-    if (g_old_quit_actions[i].sa_handler != SIG_IGN) sigaction(kQuitSignals[i], &action, nullptr);
+    if (g_old_ending_actions[i].sa_handler != SIG_IGN) sigaction(kEndingSignals[i], &action, nullptr);
   }
 }
 
-void RestoreQuitHandlers() {
-  for (size_t i = 0; i < kQuitSignals.size(); ++i) sigaction(kQuitSignals[i], &g_old_quit_actions[i], nullptr);
+void RestoreEndingHandlers() {
+  for (size_t i = 0; i < kEndingSignals.size(); ++i) sigaction(kEndingSignals[i], &g_old_ending_actions[i], nullptr);
 }
 
 void InstallCrashHandlers() {
@@ -91,14 +101,6 @@ void InstallCrashHandlers() {
 
 void RestoreCrashHandlers() {
   for (size_t i = 0; i < kCrashSignals.size(); ++i) sigaction(kCrashSignals[i], &g_old_crash_actions[i], nullptr);
-}
-
-void ThrowIfSignalled() {
-  const int signo = g_quit_signal;
-  if (signo != 0) {
-    g_quit_signal = 0;
-    throw ProgramExit{128 + signo};
-  }
 }
 
 // The terminal has gone away without a SIGHUP reaching us (it was ignored):
@@ -296,13 +298,12 @@ TerminalFrontend::TerminalFrontend() {
   if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
 
   g_have_shell_termios = tcgetattr(STDIN_FILENO, &g_shell_termios) == 0;
-  // Before curses starts, so that it does not install its own handlers,
-  // which would end the program without unwinding.
-  InstallQuitHandlers();
+  // Before curses starts, so that it does not install its own handlers.
+  InstallEndingHandlers();
   use_tioctl(TRUE);  // the window's real size, not LINES and COLUMNS
   screen_ = newterm(nullptr, stdout, stdin);
   if (screen_ == nullptr) {
-    RestoreQuitHandlers();
+    RestoreEndingHandlers();
     std::setlocale(LC_CTYPE, old_locale_.c_str());
     throw std::runtime_error("curses cannot drive this terminal");
   }
@@ -356,7 +357,7 @@ TerminalFrontend::TerminalFrontend() {
     title_end_ = Capability("fsl");
   }
 
-  // What a crash handler writes: mouse off, plain colours, cursor back,
+  // What a signal handler writes: mouse off, plain colours, cursor back,
   // keypad off, main screen.
   std::string reset = "\033[?1006l\033[?1000l" + Capability("sgr0") + Capability("cnorm") + Capability("rmkx") +
                       Capability("rmcup");
@@ -381,7 +382,7 @@ TerminalFrontend::~TerminalFrontend() {
   delscreen(screen_);
   RestoreCrashHandlers();
   g_reset_length = 0;
-  RestoreQuitHandlers();
+  RestoreEndingHandlers();
   std::setlocale(LC_CTYPE, old_locale_.c_str());
 }
 
@@ -467,7 +468,6 @@ void TerminalFrontend::Resized() {
 InputEvent TerminalFrontend::Wait(const Console& console, WaitKind) {
   Present(console);
   for (;;) {
-    ThrowIfSignalled();
     wint_t value = 0;
     const int status = wget_wch(stdscr, &value);
     if (status == ERR) {  // the poll interval passed, or a signal came
@@ -497,7 +497,6 @@ void TerminalFrontend::Sleep(const Console& console, int milliseconds) {
   Present(console);
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
   for (;;) {
-    ThrowIfSignalled();
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now()).count();
     if (left <= 0) break;

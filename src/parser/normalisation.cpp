@@ -5,6 +5,7 @@
 
 #include "console/encoding.h"
 #include "console/text_case.h"
+#include "parser/vocabulary.h"
 
 namespace {
 
@@ -75,14 +76,6 @@ const std::vector<Substitution>& SubstitutionTable() {
   return table;
 }
 
-bool IsRepeatCommand(std::string_view word) { return word == "nochmal" || word == "again" || word == "g"; }
-
-// A line that starts with a repeat command is never the line to repeat:
-// "g korb" would otherwise repeat itself for ever.
-bool StartsWithRepeatCommand(std::string_view trimmed_line) {
-  return IsRepeatCommand(trimmed_line.substr(0, trimmed_line.find(' ')));
-}
-
 bool IsBareMark(std::string_view line) { return line == "und" || line == "." || line == "!"; }
 
 // The bouquet is the only flowers the player can carry: outside the meadow
@@ -136,7 +129,9 @@ void CleanUpTypedLine(GameSession& session) {
   for (const auto& [find, replacement] : SubstitutionTable()) line = ReplaceAll(line, find, replacement);
   if (session.current_room != 4 && session.bouquet_carried == 1) line = ReplaceBouquetWords(line);
   line = TrimBlanks(line);
-  if (!StartsWithRepeatCommand(line)) session.last_command_line = line;
+  // A line with a repeat word in it is never the line to repeat: "x g"
+  // would otherwise repeat itself for ever.
+  if (!HoldsRepeatWord(line)) session.last_command_line = line;
   session.input_line = line;
 }
 

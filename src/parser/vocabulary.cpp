@@ -475,6 +475,18 @@ std::string AdjectiveBase(std::string_view word) {
 
 bool IsFillerWord(std::string_view word) { return InList(WordList::kFillerWords, word); }
 
+bool IsRepeatWord(std::string_view word) { return word == "nochmal" || word == "again" || word == "g"; }
+
+bool HoldsRepeatWord(std::string_view line) {
+  while (!line.empty()) {
+    const size_t blank = line.find(' ');
+    if (IsRepeatWord(line.substr(0, blank))) return true;
+    if (blank == std::string_view::npos) break;
+    line.remove_prefix(blank + 1);
+  }
+  return false;
+}
+
 bool IsInfinitiveParticle(std::string_view word) {
   return InList(WordList::kInfinitiveParticles, word);
 }

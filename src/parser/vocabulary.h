@@ -60,6 +60,11 @@ std::string AdjectiveBase(std::string_view word);
 // Words accepted and ignored ("bitte", "jetzt", ...).
 bool IsFillerWord(std::string_view word);
 
+// The three words that repeat the last line: "nochmal", "again", "g".
+bool IsRepeatWord(std::string_view word);
+// Whether a line holds a repeat word as one of its words.
+bool HoldsRepeatWord(std::string_view line);
+
 // Particles that may begin a separable infinitive ("auf" in "aufschließen").
 bool IsInfinitiveParticle(std::string_view word);
 

@@ -5,6 +5,7 @@
 #include "console/encoding.h"
 #include "console/status_bar.h"
 #include "console/text_output.h"
+#include "parser/vocabulary.h"
 #include "persist/special_command_parts.h"
 
 namespace {
@@ -18,8 +19,6 @@ bool AnsweredYes(Console& console) {
     if (key == 'n') return false;
   }
 }
-
-bool IsRepeatWord(std::string_view word) { return word == "nochmal" || word == "again" || word == "g"; }
 
 void AskQuestion(GameSession& session, Console& console, const char* question) {
   WriteLine(console, kLightGrey, question);
@@ -58,8 +57,7 @@ TurnEnd AskToRestart(GameSession& session, Console& console) {
 
 TurnEnd RepeatLastLine(GameSession& session) {
   // A repeat of a repeat would run for ever.
-  const std::string& last = session.last_command_line;
-  if (IsRepeatWord(std::string_view(last).substr(0, last.find(' ')))) session.last_command_line.clear();
+  if (HoldsRepeatWord(session.last_command_line)) session.last_command_line.clear();
   // A line of several sentences cannot be run again as one.
   if (session.more_sentences_pending == 1 || session.last_command_line.find("und ") != std::string::npos) {
     SetMessage(session,

@@ -17,7 +17,6 @@ namespace {
 
 // Values per line, the marker included.
 constexpr std::array<int, 7> kValuesPerLine = {12, 10, 13, 14, 10, 9, 16};
-constexpr int kHighestRoom = 14;
 // A save is a few hundred bytes; anything much longer is not one.
 constexpr size_t kLongestFile = 16 * 1024;
 
@@ -253,8 +252,10 @@ bool ReadSave(const std::string& path, GameSession& session) {
     }
   });
   reader.ExpectEnd();
-  // A place the game does not know would leave the player nowhere.
-  if (loaded.current_room < 0 || loaded.current_room > kHighestRoom) Fail(kErrorBadValue);
+  // Only a place the player can stand in: not the house (its inside is the
+  // ending) and not the tower, which no way leads to.
+  const int room = loaded.current_room;
+  if (room < 1 || room > 13 || room == 12) Fail(kErrorBadValue);
   session = std::move(loaded);
   return true;
 }

@@ -149,5 +149,10 @@ TurnEnd RunSpecialCommand(GameSession& session, Console& console) {
     session.more_sentences_pending = 0;
     return EndOfTurnWith(session, "['" + Capitalise(c.special_command) + "' wird nur als Ein-Wort-Eingabe verstanden.]");
   }
+  // "x g" is no repeat: the line that holds it would only repeat itself.
+  if (c.special_command == "g" && HasOtherWords(c)) {
+    session.more_sentences_pending = 0;
+    return EndOfTurnWith(session, Cp850("[Eine Wiederholung der letzten Eingabe ist nicht möglich.]"));
+  }
   return RunCommand(session, console, c.special_command);
 }

@@ -294,6 +294,32 @@ TEST_F(TurnLoopTest, ALineFromTheProgramSkipsTheBlankLineAndThePrompt) {
   EXPECT_EQ(Rows(19, 21), (Texts{">schaue unter", "", ">"}));
 }
 
+// A line that keeps feeding itself, by repeating or by queuing ever more
+// sentences, is cut off with a message and the prompt comes back.
+TEST_F(TurnLoopTest, ALineThatFeedsItselfForEverIsCutOff) {
+  h.frontend.set_shows_pages(false);  // the many blank lines would wait for a key
+  for (const bool queued : {false, true}) {
+    recorder.calls.clear();
+    recorder.action = [queued](GameSession& s) {
+      if (s.input_line.starts_with("warte")) return TurnEnd::kTopOfTurn;
+      if (queued) {
+        s.more_sentences_pending = 1;
+        s.pending_sentences = "x";
+      } else {
+        s.line_from_program = 1;
+        s.input_line = "x";
+      }
+      return TurnEnd::kTopOfTurn;
+    };
+    h.frontend.Line("x");
+    h.frontend.Line("warte");
+    h.Play();
+    ASSERT_EQ(recorder.calls.size(), 202u) << queued;  // the line, 200 of its own, then "warte"
+    EXPECT_EQ(recorder.calls.back().second, InputOrigin::kTyped);
+    EXPECT_EQ(Count("[Die Eingabe wiederholt sich endlos und wird abgebrochen.]"), queued ? 2 : 1);
+  }
+}
+
 TEST_F(TurnLoopTest, TheLastVerbAndObjectBecomeTheLastTwoButtons) {
   recorder.action = [](GameSession& s) {
     s.command.verb = "nehme";

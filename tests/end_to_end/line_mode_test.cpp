@@ -1,5 +1,6 @@
 // The real binary in line mode: UTF-8 lines through pipes.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,8 +18,9 @@ struct Result {
 };
 
 // Runs the game with `input` on standard input (a file, or a closed pipe
-// when `close_input` is set) and collects standard output.
-Result RunLineMode(const std::string& input, bool close_input = false) {
+// when `close_input` is set) and collects standard output. A file-size limit
+// of 0 makes every write of the game fail, as under `ulimit -f 0`.
+Result RunLineMode(const std::string& input, bool close_input = false, bool no_file_may_grow = false) {
   char input_path[] = "/tmp/quendelmar_input_XXXXXX";
   const int input_fd = mkstemp(input_path);
   EXPECT_GE(input_fd, 0);
@@ -36,6 +38,10 @@ Result RunLineMode(const std::string& input, bool close_input = false) {
     dup2(out_pipe[1], 1);
     close(out_pipe[0]);
     setenv("TERM", "xterm", 1);  // not a terminal all the same: line mode
+    if (no_file_may_grow) {
+      const rlimit none{0, RLIM_INFINITY};
+      setrlimit(RLIMIT_FSIZE, &none);
+    }
     execl(QUENDELMAR_BINARY, "quendelmar", static_cast<char*>(nullptr));
     _exit(127);
   }
@@ -160,6 +166,20 @@ TEST(LineMode, SavingAndLoadingThroughTheDialogs) {
   EXPECT_TRUE(Contains(r.output, "               │>test1    │\n"));
   EXPECT_TRUE(Contains(r.output, "\nSpielstand 'Test1' wurde geladen.\n\n>laden\n"));
   EXPECT_TRUE(Contains(r.output, "\n[Abbruch, kein Spielstand geladen.]\n"));
+}
+
+// The shell's file-size limit does not kill the game: saving fails with the
+// disk-full answer and the old save stays whole.
+TEST(LineMode, AFileSizeLimitGivesTheDiskFullAnswer) {
+  TempDirectory directory;
+  const std::string old_save = "300,2,7,0,25,300,0,2,0,0,2,0\r\n";
+  TempDirectory::Write("test1.sav", old_save);
+  const Result r = RunLineMode("speichern\ntest1\nj\nwarte\n", false, true);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(Contains(r.output, "\nAuf dem Datenträger ist nicht genügend Speicherplatz vorhanden.\n")) << r.output;
+  EXPECT_TRUE(Contains(r.output, "\n>warte\nDu wartest einen Moment."));
+  EXPECT_EQ(TempDirectory::Read("test1.sav"), old_save);
+  EXPECT_EQ(directory.Files(), std::vector<std::string>{"test1.sav"});
 }
 
 TEST(LineMode, TheMapComesOutAsItsRows) {

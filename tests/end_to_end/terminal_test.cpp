@@ -113,6 +113,13 @@ int EventProgram() {
           console.SetCursor(12, 5);
           break;
         case 'a': std::abort();
+        case 'b': {
+          // A turn that never ends: nothing waits for input any more.
+          volatile bool busy = true;
+          while (busy) {
+          }
+          break;
+        }
         default: break;
       }
     }
@@ -419,10 +426,25 @@ TEST_P(QuitSignalTest, RestoresTheTerminalAndExitsWithTheSignalsStatus) {
   EXPECT_TRUE(terminal_->RawOutput().ends_with("\033[?1049l"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, QuitSignalTest, testing::Values(SIGINT, SIGTERM, SIGHUP),
+INSTANTIATE_TEST_SUITE_P(Signals, QuitSignalTest, testing::Values(SIGINT, SIGTERM, SIGHUP, SIGQUIT),
                          [](const testing::TestParamInfo<int>& info) {
-                           return info.param == SIGINT ? "Int" : info.param == SIGTERM ? "Term" : "Hup";
+                           switch (info.param) {
+                             case SIGINT: return "Int";
+                             case SIGTERM: return "Term";
+                             case SIGHUP: return "Hup";
+                             default: return "Quit";
+                           }
                          });
+
+TEST_F(EventProgramTest, ASignalEndsEvenATurnThatNeverWaits) {
+  Start(WithTerm("tmux-256color"));
+  terminal_->Type("b");
+  terminal_->Drain(milliseconds(200));  // the key is read; nothing is shown any more
+  terminal_->Signal(SIGTERM);
+  EXPECT_EQ(terminal_->WaitForExit(), 128 + SIGTERM);
+  EXPECT_TRUE(TerminalRestored(*terminal_));
+  EXPECT_TRUE(terminal_->RawOutput().ends_with("\033[?1049l"));
+}
 
 TEST_F(EventProgramTest, SignalCutsASleepShort) {
   Start();

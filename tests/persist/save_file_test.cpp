@@ -143,7 +143,8 @@ TEST_F(SaveFileTest, RandomValidStatesComeBackByteForByte) {
     for (size_t i = 1; i < 84; ++i) {
       values.push_back(std::to_string(std::uniform_int_distribution<int>(-32768, 32767)(random)));
     }
-    values[1] = std::to_string(std::uniform_int_distribution<int>(0, 14)(random));
+    const int room = std::uniform_int_distribution<int>(1, 12)(random);
+    values[1] = std::to_string(room == 12 ? 13 : room);
     std::string name;
     for (int i = std::uniform_int_distribution<int>(0, 30)(random); i > 0; --i) {
       name += letters[std::uniform_int_distribution<size_t>(0, letters.size() - 1)(random)];
@@ -245,6 +246,9 @@ TEST_F(SaveFileTest, DamagedValuesAreReportedAndChangeNothing) {
       {"garbage after the values", fresh + "\x01\x02\xFF", kErrorBadValue},
       {"a room the game does not know", with(1, "15"), kErrorBadValue},
       {"a negative room", with(1, "-1"), kErrorBadValue},
+      {"no room at all", with(1, "0"), kErrorBadValue},
+      {"the inside of the house", with(1, "12"), kErrorBadValue},
+      {"the tower", with(1, "14"), kErrorBadValue},
       {"a number beyond 16 bits", with(2, "32768"), kErrorOther},
       {"a huge number", with(2, "123456789012345678901234567890"), kErrorOther},
       {"a number below 16 bits", with(3, "-32769"), kErrorOther},
