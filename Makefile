@@ -2,17 +2,21 @@
 #   make run    configure, build and start the game
 #   make test   configure, build and run every test
 #   make bench  build and run the benchmarks
+#   make update-transcripts  rewrite the transcripts' answers from the game (review with git diff)
 
 PACKAGES := cmake ninja-build g++ pkg-config libncurses-dev libvterm-dev libgtest-dev libbenchmark-dev
 BUILD    := build
 
-.PHONY: run test bench build deps clean
+.PHONY: run test bench build deps clean update-transcripts
 
 run: build
 	./$(BUILD)/quendelmar
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure
+
+update-transcripts: build
+	./$(BUILD)/tests/quendelmar_transcripts --update
 
 bench: build
 	./$(BUILD)/quendelmar_bench

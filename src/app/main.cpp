@@ -13,7 +13,7 @@
 namespace {
 
 int RunInLineMode() {
-  LineFrontend frontend(stdin, stdout);
+  LineFrontend frontend(FileLineIo(stdin, stdout));
   Console console(frontend);
   ClockRandom random;
   Game game(console, random);

@@ -2,19 +2,36 @@
 // a terminal (ncursesw), plain lines on pipes, or a script in tests.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 class Console;
 
 // One input event: a key (the code of a normal key, or 1000 + scan code for
-// an extended key such as F1 = 1059), or a mouse press with its cell.
+// an extended key such as F1 = 1059), a mouse press with its cell, or a whole
+// typed text (line mode), whose characters carry no key meanings.
 struct InputEvent {
-  enum class Kind { kKey, kMouse };
+  enum class Kind { kKey, kMouse, kText };
   Kind kind = Kind::kKey;
   int key = 0;
   int button = 0;  // 1 left, 2 right
   int row = 0;     // counted from 1
   int col = 0;     // counted from 1
+  std::string text;  // CP850, for kText
+
+  static InputEvent Key(int code) {
+    InputEvent event;
+    event.key = code;
+    return event;
+  }
+  static InputEvent Mouse(int button, int row, int col) {
+    InputEvent event;
+    event.kind = Kind::kMouse;
+    event.button = button;
+    event.row = row;
+    event.col = col;
+    return event;
+  }
 };
 
 // What the game waits for. A terminal treats them alike; line mode consumes

@@ -58,6 +58,8 @@ class LineEditor {
       const InputEvent event = console_.ReadEvent(WaitKind::kLine);
       if (event.kind == InputEvent::Kind::kKey) {
         HandleKey(event.key);
+      } else if (event.kind == InputEvent::Kind::kText) {
+        InsertText(event.text);
       } else {
         HandleMousePress(session_, console_, state_, event);
       }
@@ -119,6 +121,17 @@ class LineEditor {
       if (!line.empty()) state_.done = true;
     }
     // Escape and every other code: nothing.
+  }
+
+  // Typed text as it is, up to the maximum length: no key meanings.
+  void InsertText(const std::string& text) {
+    for (const char c : text) {
+      if (Length() >= maximum_length_) return;
+      const auto byte = static_cast<unsigned char>(c);
+      if (byte < 32 || byte == 127) continue;
+      state_.line.insert(state_.line.begin() + (state_.cursor - 1), c);
+      ++state_.cursor;
+    }
   }
 
   // A whole word goes in only if the line stays below the maximum length.

@@ -6,7 +6,7 @@
 ScriptedFrontend::ScriptedFrontend()
     : transcript_([this](std::string_view row) { lines_.push_back(Utf8FromCp850(row)); }) {}
 
-void ScriptedFrontend::Key(int code) { events_.push_back(InputEvent{InputEvent::Kind::kKey, code, 0, 0, 0}); }
+void ScriptedFrontend::Key(int code) { events_.push_back(InputEvent::Key(code)); }
 
 void ScriptedFrontend::Type(std::string_view utf8) {
   for (const char c : Cp850(utf8)) Key(static_cast<unsigned char>(c));
@@ -18,7 +18,7 @@ void ScriptedFrontend::Line(std::string_view utf8) {
 }
 
 void ScriptedFrontend::Click(int button, int row, int col) {
-  events_.push_back(InputEvent{InputEvent::Kind::kMouse, 0, button, row, col});
+  events_.push_back(InputEvent::Mouse(button, row, col));
 }
 
 InputEvent ScriptedFrontend::Wait(const Console& console, WaitKind kind) {

@@ -486,10 +486,10 @@ InputEvent TerminalFrontend::Wait(const Console& console, WaitKind) {
       if (getmouse(&mouse) != OK || too_small_) continue;
       const int button = (mouse.bstate & BUTTON1_PRESSED) != 0 ? 1 : (mouse.bstate & BUTTON3_PRESSED) != 0 ? 2 : 0;
       if (button == 0 || mouse.y < 0 || mouse.y >= kScreenRows || mouse.x < 0 || mouse.x >= kScreenCols) continue;
-      return InputEvent{InputEvent::Kind::kMouse, 0, button, mouse.y + 1, mouse.x + 1};
+      return InputEvent::Mouse(button, mouse.y + 1, mouse.x + 1);
     }
     if (code == kNoKey || too_small_) continue;
-    return InputEvent{InputEvent::Kind::kKey, code, 0, 0, 0};
+    return InputEvent::Key(code);
   }
 }
 

@@ -58,6 +58,11 @@ void Transcript::Flush(const Console& console) {
   for (; next_row_ < console.TextRow(); ++next_row_) Emit(console, next_row_);
 }
 
+void Transcript::SkipRow(const Console& console) {
+  Flush(console);
+  if (!full_screen_) next_row_ = console.TextRow() + 1;
+}
+
 void Transcript::FlushFullScreen(const Console& console) {
   for (int row = 1; row <= kScreenRows; ++row) {
     std::string text = RowText(console, row);

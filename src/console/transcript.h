@@ -23,6 +23,9 @@ class Transcript {
   void BeforeClear(const Console& console);
   // Writes out the rows above the cursor that are not out yet.
   void Flush(const Console& console);
+  // Writes out the rows above the text row and leaves out the text row
+  // itself (a prompt the reader has seen already).
+  void SkipRow(const Console& console);
 
   // Called right after the screen was cleared for a full-screen display.
   void BeginFullScreen();

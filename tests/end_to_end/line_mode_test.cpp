@@ -121,6 +121,15 @@ TEST(LineMode, AnOverlongLineIsCutToTheFieldAndTheGameGoesOn) {
   EXPECT_TRUE(Contains(r.output, "\n>warte\n"));
 }
 
+// A piped line is typed as it stands: "+", "-" and digits are characters
+// here, not the editor's keys for the history and the directions.
+TEST(LineMode, ALineReachesTheGameAsTyped) {
+  const Result r = RunLineMode("lies den e-mail-text\ngehe 2 schritte nach norden\n+\n");
+  EXPECT_TRUE(Contains(r.output, "\n>lies den e-mail-text\n[Ich kenne das Wort 'e-mail-text' nicht.]\n")) << r.output;
+  EXPECT_TRUE(Contains(r.output, "\n>gehe 2 schritte nach norden\n[Ich kenne das Wort '2' nicht.]\n"));
+  EXPECT_TRUE(Contains(r.output, "\n>+\n[Ich kenne das Wort '+' nicht.]\n"));
+}
+
 TEST(LineMode, EmptyLinesAreNotCommands) {
   const Result r = RunLineMode("\n   \nwarte\n");
   EXPECT_EQ(r.status, 0);

@@ -692,6 +692,20 @@ TEST_F(TerminalGameTest, SmallWindowShowsTheNoticeUntilEnlarged) {
   EXPECT_EQ(CountRows(">"), 1) << terminal_->Screen();
 }
 
+// A terminal that cannot place the cursor (a screen reader's console) gets
+// line mode: the prompt before each line, and the typed line only once, as
+// the terminal echoed it.
+TEST_F(TerminalGameTest, ADumbTerminalGetsThePromptAndNoSecondEcho) {
+  Start("dumb");
+  ASSERT_TRUE(terminal_->WaitUntil([&] { return CountRows(">") == 1; })) << terminal_->Screen();
+  terminal_->Type("nimm korb + 2\r");
+  ASSERT_TRUE(terminal_->WaitUntil([&] { return CountRows(">") == 1 && CountRows(">nimm korb + 2") == 1; }))
+      << terminal_->Screen();
+  EXPECT_TRUE(terminal_->ScreenContains("[Ich kenne das Wort '+' nicht.]")) << terminal_->Screen();
+  terminal_->SendBytes("\x04");  // end of input
+  EXPECT_EQ(terminal_->WaitForExit(), 0);
+}
+
 TEST_F(TerminalGameTest, CtrlCClosesTheGameAndRestoresTheTerminal) {
   StartAtPrompt();
   terminal_->SendBytes("\x03");
