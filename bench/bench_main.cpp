@@ -10,11 +10,11 @@
 #include <string>
 
 #include "app/game.h"
-#include "app/random_source.h"
+#include "world/random_source.h"
 #include "console/console.h"
-#include "console/encoding.h"
+#include "world/encoding.h"
 #include "console/scripted_frontend.h"
-#include "parser/command_processor.h"
+#include "parser/parser.h"
 
 namespace {
 
@@ -99,7 +99,7 @@ void ParseTypicalLine(benchmark::State& state) {
   for (auto _ : state) {
     session = start;
     session.input_line = line;
-    benchmark::DoNotOptimize(ProcessCommand(session, console, InputOrigin::kTyped));
+    benchmark::DoNotOptimize(ParseSentence(session, console, InputOrigin::kTyped));
   }
 }
 BENCHMARK(ParseTypicalLine)->DenseRange(0, 3);

@@ -1,29 +1,27 @@
 #include "app/game.h"
 
-#include "app/random_source.h"
-#include "app/world_events.h"
+#include "app/play_sentence.h"
 #include "console/button_labels.h"
 #include "console/console.h"
-#include "console/encoding.h"
 #include "console/line_editor.h"
 #include "console/status_bar.h"
 #include "console/text_output.h"
-#include "parser/command_processor.h"
 #include "parser/sentences.h"
 #include "story/room_descriptions.h"
+#include "story/turn_events.h"
+#include "world/encoding.h"
 #include "world/game_error.h"
+#include "world/random_source.h"
 
 namespace {
 
-constexpr int kPromptMaximumLength = 77;
-constexpr int kPromptFieldWidth = 180;  // the editor narrows it to the screen
 // Far more lines than a game ever feeds itself between two prompts (the
 // sentences of one typed line, a completed answer, a repeat).
 constexpr int kMostLinesWithoutPrompt = 200;
 
 }  // namespace
 
-Game::Game(Console& console, RandomSource& random) : Game(console, random, ProcessCommand) {}
+Game::Game(Console& console, RandomSource& random) : Game(console, random, PlaySentence) {}
 
 Game::Game(Console& console, RandomSource& random, CommandProcessor processor)
     : console_(console), random_(random), processor_(std::move(processor)) {}
@@ -64,7 +62,7 @@ TurnEnd Game::RunTurn() {
   ++s.lines_since_pause;
   // The console's size needs no care here: the terminal front end keeps the
   // 80 x 25 screen itself and asks for a larger window when it is smaller.
-  if (s.more_sentences_pending == 0) s.lines_since_pause = 0;  // paging counts per typed line
+  if (!s.more_sentences_pending) s.lines_since_pause = 0;  // paging counts per typed line
   if (console_.CursorRow() < 4) console_.SetCursor(4, 1);
   s.save_format_marker = 300;
   if (s.accent_colour == 0) s.accent_colour = kDarkGrey;
@@ -75,12 +73,12 @@ TurnEnd Game::RunTurn() {
   UpdateReferents(s);
   RunCountdowns();
 
-  if (s.suppress_blank_line == 0) PrintText(s, console_, "");
+  if (!s.suppress_blank_line) PrintText(s, console_, "");
   s.suppress_blank_line = 0;
 
   s.command = ParsedCommand{};
 
-  if (s.more_sentences_pending == 1) {
+  if (s.more_sentences_pending) {
     if (FedChainRunsAway()) return BreakFedChain();
     console_.SetForeground(kLightGrey);
     s.input_line = s.pending_sentences + " ";
@@ -93,7 +91,7 @@ TurnEnd Game::RunTurn() {
   console_.SetColours(kBlack, s.accent_colour);
   DrawStatusTemplate(s, console_);
   DrawStatusValues(s, console_);
-  if (s.first_prompt_done == 0) {
+  if (!s.first_prompt_done) {
     row -= 4;
     s.first_prompt_done = 1;
   }
@@ -101,10 +99,11 @@ TurnEnd Game::RunTurn() {
   console_.SetColours(kWhite, kBlack);
 
   InputOrigin origin = InputOrigin::kFromProgram;
-  if (s.line_from_program == 0) {
+  if (!s.line_from_program) {
     s.input_line.clear();
-    ReadCommandLine(s, console_, console_.CursorRow(), 1, ">", kPromptMaximumLength, kPromptFieldWidth, 1, 1,
-                    kBlack, kBlack, 1);
+    CommandLineOptions prompt;
+    prompt.row = console_.CursorRow();
+    ReadCommandLine(s, console_, prompt);
     origin = InputOrigin::kTyped;
     lines_without_prompt_ = 0;
   } else if (FedChainRunsAway()) {
@@ -112,7 +111,7 @@ TurnEnd Game::RunTurn() {
   }
   s.moves_at_prompt = s.move_count;
 
-  if (s.line_from_program == 1) {
+  if (s.line_from_program) {
     s.line_from_program = 0;
     console_.SetForeground(kLightGrey);
   }
@@ -128,8 +127,7 @@ TurnEnd Game::BreakFedChain() {
   s.more_sentences_pending = 0;
   s.line_from_program = 0;
   s.suppress_blank_line = 0;
-  SetMessage(s, Cp850("[Die Eingabe wiederholt sich endlos und wird abgebrochen.]"));
-  return TurnEnd::kEndOfTurn;
+  return Answer(s, "[Die Eingabe wiederholt sich endlos und wird abgebrochen.]");
 }
 
 void Game::RefreshLastCommandButtons() {
@@ -144,7 +142,7 @@ void Game::RefreshLastCommandButtons() {
 void Game::RunCountdowns() {
   GameSession& s = session_;
   if (s.context_verb_turns > 0) --s.context_verb_turns;
-  if (s.context_verb_turns == 0 && s.unknown_word_countdown == 0 && s.more_sentences_pending == 0) {
+  if (s.context_verb_turns == 0 && s.unknown_word_countdown == 0 && !s.more_sentences_pending) {
     s.context_verb.clear();
   }
   if (s.unknown_word_countdown > 0) --s.unknown_word_countdown;
@@ -178,8 +176,7 @@ void Game::HandleError(int code) {
   switch (code) {
     case kErrorBadValue:
       console_.SetCursor(8, 1);
-      WriteLine(console_, kLightGrey,
-                "Es wurde ein Spielstand geladen, der nicht dem Format des Spiels entspricht.");
+      WriteLine(console_, kLightGrey, "Es wurde ein Spielstand geladen, der nicht dem Format des Spiels entspricht.");
       WriteLine(console_, kYellow, "Das Spiel muss neu gestartet werden.");
       console_.LineEnd();
       console_.LineEnd();

@@ -5,10 +5,10 @@
 #include <stdexcept>
 
 #include "app/game.h"
-#include "app/random_source.h"
 #include "console/console.h"
 #include "console/line_frontend.h"
 #include "console/terminal_frontend.h"
+#include "world/random_source.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The start-up: console set-up, the prologue, the title screen and the first
 // room. A restart re-enters it after the console set-up.
 #include "app/game.h"
-#include "app/random_source.h"
 #include "console/button_labels.h"
 #include "console/console.h"
-#include "console/encoding.h"
 #include "console/status_bar.h"
 #include "console/text_output.h"
 #include "story/room_descriptions.h"
+#include "world/encoding.h"
+#include "world/random_source.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ void Game::StartUpFromStep2() {
   PrintTitleScreen();
 
   s.brief_mode = 1;
-  s.current_room = 1;
+  s.current_room = kForestEntrance;
   s.score_notices_on = 1;
   DescribeRoom(s, console_);
 }
@@ -90,8 +90,12 @@ void Game::PrintTitleScreen() {
 
   const int accent = s.accent_colour;
   const std::pair<int, std::string_view> hint[] = {
-      {kLightGrey, "Tippe '"}, {accent, "Befehle"},       {kLightGrey, "', '"},
-      {accent, "Hinweise"},    {kLightGrey, "' und '"},   {accent, "Maussteuerung"},
+      {kLightGrey, "Tippe '"},
+      {accent, "Befehle"},
+      {kLightGrey, "', '"},
+      {accent, "Hinweise"},
+      {kLightGrey, "' und '"},
+      {accent, "Maussteuerung"},
       {kLightGrey, "' für wichtige Angaben zum Spiel."},
   };
   for (const auto& [colour, piece] : hint) {

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "console/encoding.h"
+#include "world/encoding.h"
 #include "world/game_session.h"
 
 void FillButtonLabels(GameSession& session) {
@@ -11,7 +11,7 @@ void FillButtonLabels(GameSession& session) {
       "Schaue ", "Osten ",     "Nordwesten ", "Norden ",   "Nordosten ",
   };
   static constexpr const char* kCommandLabels[] = {
-      "Hintergrund ", "Inventar ", "Karte ", "Oops ",  "Schaue ",     "Befehle ",
+      "Hintergrund ", "Inventar ",  "Karte ", "Oops ",    "Schaue ",     "Befehle ",
       "Hinweise ",    "Speichern ", "Laden ", "Credits ", "Untersuche ", "",
   };
   for (std::size_t i = 0; i < std::size(kMapLabels); ++i) session.map_button_labels[i] = Cp850(kMapLabels[i]);

@@ -14,9 +14,9 @@ struct InputEvent {
   enum class Kind { kKey, kMouse, kText };
   Kind kind = Kind::kKey;
   int key = 0;
-  int button = 0;  // 1 left, 2 right
-  int row = 0;     // counted from 1
-  int col = 0;     // counted from 1
+  int button = 0;    // 1 left, 2 right
+  int row = 0;       // counted from 1
+  int col = 0;       // counted from 1
   std::string text;  // CP850, for kText
 
   static InputEvent Key(int code) {

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/encoding.h"
 #include "console/key_codes.h"
 #include "console/mouse_menu.h"
-#include "console/text_case.h"
+#include "world/encoding.h"
 #include "world/game_session.h"
+#include "world/text_case.h"
 
 namespace {
 
@@ -26,23 +26,21 @@ bool IsPrintable(int key) {
 
 class LineEditor {
  public:
-  LineEditor(GameSession& session, Console& console, int row, int column, std::string_view prompt,
-             int maximum_length, int field_width, int number_keys, int function_keys, int foreground,
-             int background, int history_on)
+  LineEditor(GameSession& session, Console& console, const CommandLineOptions& options)
       : session_(session),
         console_(console),
         state_{session.input_line},
-        row_(row),
-        prompt_(prompt.substr(0, std::min<std::size_t>(prompt.size(), 8))),
-        maximum_length_(std::clamp(maximum_length, 8, 255)),
-        number_keys_(number_keys != 0),
-        function_keys_(function_keys != 0),
-        history_on_(history_on != 0),
-        foreground_(foreground),
-        background_(background) {
+        row_(options.row),
+        prompt_(options.prompt.substr(0, std::min<std::size_t>(options.prompt.size(), 8))),
+        maximum_length_(std::clamp(options.maximum_length, 8, 255)),
+        number_keys_(options.number_keys),
+        function_keys_(options.function_keys),
+        history_on_(options.history),
+        foreground_(options.foreground),
+        background_(options.background) {
     const int prompt_length = static_cast<int>(prompt_.size());
-    field_width_ = std::max(field_width, 5);
-    field_width_ = std::min(field_width_, kScreenCols - prompt_length - (std::max(column, 1) - 1));
+    field_width_ = std::max(options.field_width, 5);
+    field_width_ = std::min(field_width_, kScreenCols - prompt_length - (std::max(options.column, 1) - 1));
     field_width_ = std::min(field_width_, maximum_length_ + 1);
     field_width_ = std::max(field_width_, 1);  // a field must hold at least the cursor
     if (std::abs(foreground_) == std::abs(background_)) {
@@ -267,11 +265,8 @@ class LineEditor {
 
 }  // namespace
 
-void ReadCommandLine(GameSession& session, Console& console, int row, int column, std::string_view prompt,
-                     int maximum_length, int field_width, int number_keys, int function_keys, int foreground,
-                     int background, int history_on) {
-  LineEditor editor(session, console, row, column, prompt, maximum_length, field_width, number_keys, function_keys,
-                    foreground, background, history_on);
+void ReadCommandLine(GameSession& session, Console& console, const CommandLineOptions& options) {
+  LineEditor editor(session, console, options);
   editor.Run();
 }
 

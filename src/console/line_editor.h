@@ -10,26 +10,30 @@
 class Console;
 struct GameSession;
 
-// Reads one line into session.input_line and returns once it is entered.
-//  - the field starts at column 1 of `row`; `column` only narrows the field;
-//  - only the first 8 characters of `prompt` are shown;
-//  - `maximum_length` is clamped to 8..255;
-//  - `field_width` is at least 5, at most what fits on the row behind the
-//    prompt, and at most maximum_length + 1;
-//  - the flags count as set when non-zero: digits insert direction words,
-//    function keys insert command words, Up/Down browse the history;
-//  - equal colours (by absolute value) mean white on black.
-// A line finished with Enter is tidied: no blanks at its ends, none doubled.
-void ReadCommandLine(GameSession& session, Console& console, int row, int column, std::string_view prompt,
-                     int maximum_length, int field_width, int number_keys, int function_keys, int foreground,
-                     int background, int history_on);
+// How the editor reads a line. The defaults are the prompt of the turn loop.
+struct CommandLineOptions {
+  int row = 1;                    // the field starts at column 1 of this row
+  int column = 1;                 // only narrows the field
+  std::string_view prompt = ">";  // only its first 8 characters are shown
+  int maximum_length = 77;        // clamped to 8..255
+  int field_width = 180;          // at least 5, at most what fits behind the prompt and maximum_length + 1
+  bool number_keys = true;        // digits insert direction words
+  bool function_keys = true;      // function keys insert command words
+  int foreground = 0;             // equal colours (by absolute value) mean white on black
+  int background = 0;
+  bool history = true;  // Up and Down browse the last lines
+};
+
+// Reads one line into session.input_line and returns once it is entered. A
+// line finished with Enter is tidied: no blanks at its ends, none doubled.
+void ReadCommandLine(GameSession& session, Console& console, const CommandLineOptions& options);
 
 // What the editor works on during one call; the mouse command menu edits it too.
 struct LineEditState {
-  std::string& line;       // session.input_line
-  int cursor = 1;          // 1 .. line length + 1, the character the block stands on
-  int scroll_offset = 0;   // characters hidden left of the field
-  int history_index = 0;   // 0 = the line being edited
+  std::string& line;      // session.input_line
+  int cursor = 1;         // 1 .. line length + 1, the character the block stands on
+  int scroll_offset = 0;  // characters hidden left of the field
+  int history_index = 0;  // 0 = the line being edited
   int verb_cycle_index = 0;
   bool done = false;
   bool skip_line_end = false;  // finished without echo (the compass "X")

@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include "console/console.h"
-#include "console/encoding.h"
 #include "console/key_codes.h"
+#include "world/encoding.h"
 
 namespace {
 

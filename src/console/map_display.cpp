@@ -3,8 +3,8 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/encoding.h"
 #include "console/text_output.h"
+#include "world/encoding.h"
 #include "world/rooms.h"
 
 namespace {
@@ -25,43 +25,43 @@ struct MapPlace {
 
 // In drawing order.
 constexpr MapPlace kMapPlaces[] = {
-    {1, 23, 40, "  Waldeingang", {{22, 48, "│"}}},
-    {2, 19, 40, " Auf einem Weg", {{18, 48, "│"}}},
-    {3, 15, 40, "Tiefer im Wald", {{18, 57, "\\"}, {14, 57, "/"}, {16, 39, "-"}, {14, 48, "│"}}},
-    {7, 11, 40, " An der Brücke", {{10, 48, "│"}, {12, 39, "-"}}},
-    {10, 7, 40, "Auf der Brücke", {{6, 48, "│"}}},
-    {11, 3, 40, " Vor dem Haus", {{4, 39, "-"}}},
-    {6, 11, 58, " Am Honigstand", {}},
-    {13, 19, 58, "An der Lichtung", {}},
-    {4, 15, 22, "  Bienenwiese", {{18, 21, "/"}}},
-    {5, 19, 4, "  Am Brunnen", {}},
-    {8, 11, 22, " Biberbaumarkt", {{12, 21, "-"}}},
-    {9, 11, 4, "   Flussufer", {}},
-    {12, 3, 22, "   Im Haus", {}},
+    {kForestEntrance, 23, 40, "  Waldeingang", {{22, 48, "│"}}},
+    {kForestPath, 19, 40, " Auf einem Weg", {{18, 48, "│"}}},
+    {kDeepForest, 15, 40, "Tiefer im Wald", {{18, 57, "\\"}, {14, 57, "/"}, {16, 39, "-"}, {14, 48, "│"}}},
+    {kBridgeApproach, 11, 40, " An der Brücke", {{10, 48, "│"}, {12, 39, "-"}}},
+    {kBridge, 7, 40, "Auf der Brücke", {{6, 48, "│"}}},
+    {kHouseFront, 3, 40, " Vor dem Haus", {{4, 39, "-"}}},
+    {kHoneyStand, 11, 58, " Am Honigstand", {}},
+    {kClearing, 19, 58, "An der Lichtung", {}},
+    {kBeeMeadow, 15, 22, "  Bienenwiese", {{18, 21, "/"}}},
+    {kWell, 19, 4, "  Am Brunnen", {}},
+    {kBeaverMarket, 11, 22, " Biberbaumarkt", {{12, 21, "-"}}},
+    {kRiverBank, 11, 4, "   Flussufer", {}},
+    {kHouseInside, 3, 22, "   Im Haus", {}},
 };
 
 // Each rule overrides the ones before it: the map moves up as the walk
 // goes north.
 int RowShift(const GameSession& s, int shift) {
-  if (VisitedFlag(s, 1)) shift = 10;
-  if (VisitedFlag(s, 2)) shift = 7;
-  if (VisitedFlag(s, 3)) shift = 5;
-  if (VisitedFlag(s, 7)) shift = 3;
-  if (VisitedFlag(s, 10)) shift = 1;
-  if (VisitedFlag(s, 11)) shift = 0;
+  if (VisitedFlag(s, kForestEntrance)) shift = 10;
+  if (VisitedFlag(s, kForestPath)) shift = 7;
+  if (VisitedFlag(s, kDeepForest)) shift = 5;
+  if (VisitedFlag(s, kBridgeApproach)) shift = 3;
+  if (VisitedFlag(s, kBridge)) shift = 1;
+  if (VisitedFlag(s, kHouseFront)) shift = 0;
   return shift;
 }
 
 // Each rule overrides the ones before it; when none applies the old shift stays.
 int ColumnShift(const GameSession& s, int shift) {
   const auto seen = [&s](int room) { return VisitedFlag(s, room) != 0; };
-  if (!seen(4) && !seen(6) && !seen(7) && !seen(8)) shift = 7;
-  if (seen(4) && !seen(5) && !seen(6) && !seen(9)) shift = 1;
-  if (seen(8) && !seen(5) && !seen(6) && !seen(9)) shift = 1;
-  if ((seen(5) || seen(9)) && !seen(6)) shift = -7;
-  if (seen(6)) shift = !seen(4) && !seen(8) ? 12 : 8;
-  if (seen(9)) shift = !seen(6) ? -4 : 0;
-  if ((seen(5) || seen(9)) && seen(6)) shift = 0;
+  if (!seen(kBeeMeadow) && !seen(kHoneyStand) && !seen(kBridgeApproach) && !seen(kBeaverMarket)) shift = 7;
+  if (seen(kBeeMeadow) && !seen(kWell) && !seen(kHoneyStand) && !seen(kRiverBank)) shift = 1;
+  if (seen(kBeaverMarket) && !seen(kWell) && !seen(kHoneyStand) && !seen(kRiverBank)) shift = 1;
+  if ((seen(kWell) || seen(kRiverBank)) && !seen(kHoneyStand)) shift = -7;
+  if (seen(kHoneyStand)) shift = !seen(kBeeMeadow) && !seen(kBeaverMarket) ? 12 : 8;
+  if (seen(kRiverBank)) shift = !seen(kHoneyStand) ? -4 : 0;
+  if ((seen(kWell) || seen(kRiverBank)) && seen(kHoneyStand)) shift = 0;
   return shift;
 }
 

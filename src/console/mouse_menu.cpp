@@ -4,10 +4,10 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/encoding.h"
 #include "console/status_bar.h"
-#include "console/text_case.h"
+#include "world/encoding.h"
 #include "world/game_session.h"
+#include "world/text_case.h"
 
 namespace {
 

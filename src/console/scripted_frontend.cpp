@@ -1,7 +1,7 @@
 #include "console/scripted_frontend.h"
 
-#include "console/encoding.h"
 #include "console/key_codes.h"
+#include "world/encoding.h"
 
 ScriptedFrontend::ScriptedFrontend()
     : transcript_([this](std::string_view row) { lines_.push_back(Utf8FromCp850(row)); }) {}
@@ -17,9 +17,7 @@ void ScriptedFrontend::Line(std::string_view utf8) {
   Key(13);
 }
 
-void ScriptedFrontend::Click(int button, int row, int col) {
-  events_.push_back(InputEvent::Mouse(button, row, col));
-}
+void ScriptedFrontend::Click(int button, int row, int col) { events_.push_back(InputEvent::Mouse(button, row, col)); }
 
 InputEvent ScriptedFrontend::Wait(const Console& console, WaitKind kind) {
   // A full-screen display comes out once per typed line, as in line mode,

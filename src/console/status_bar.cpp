@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "console/console.h"
-#include "console/encoding.h"
 #include "world/compass.h"
+#include "world/encoding.h"
 
 namespace {
 
@@ -46,8 +46,8 @@ struct CompassPoint {
 };
 
 constexpr CompassPoint kCompass[] = {
-    {"N", 1, 40, "n"},  {"*", 1, 42, "no"}, {"*", 1, 38, "nw"}, {"W", 2, 38, "w"},
-    {"O", 2, 42, "o"},  {"*", 3, 38, "sw"}, {"S", 3, 40, "s"},  {"*", 3, 42, "so"},
+    {"N", 1, 40, "n"}, {"*", 1, 42, "no"}, {"*", 1, 38, "nw"}, {"W", 2, 38, "w"},
+    {"O", 2, 42, "o"}, {"*", 3, 38, "sw"}, {"S", 3, 40, "s"},  {"*", 3, 42, "so"},
 };
 
 bool HasCode(const std::string& codes, std::string_view code) {
@@ -55,10 +55,14 @@ bool HasCode(const std::string& codes, std::string_view code) {
 }
 
 constexpr StatusBarClick kClickAreas[] = {
-    {1, 38, 38, "Nordwest"}, {1, 40, 40, "Nord"},           {1, 42, 42, "Nordost"}, {2, 38, 38, "West"},
-    {2, 40, 40, "Karte"},    {2, 42, 42, "Ost"},            {3, 38, 38, "Südwest"}, {3, 40, 40, "Süd"},
-    {3, 42, 42, "Südost"},   {3, 1, 26, "Schaue dich um", true}, {3, 46, 52, "Befehle"}, {3, 67, 80, "Züge"},
-    {1, 1, 26, "Credits"},   {1, 46, 51, "Besitz"},         {1, 67, 80, "Punkte"},  {2, 1, 14, "Hintergrund"},
+    {1, 38, 38, "Nordwest"}, {1, 40, 40, "Nord"},
+    {1, 42, 42, "Nordost"},  {2, 38, 38, "West"},
+    {2, 40, 40, "Karte"},    {2, 42, 42, "Ost"},
+    {3, 38, 38, "Südwest"},  {3, 40, 40, "Süd"},
+    {3, 42, 42, "Südost"},   {3, 1, 26, "Schaue dich um", true},
+    {3, 46, 52, "Befehle"},  {3, 67, 80, "Züge"},
+    {1, 1, 26, "Credits"},   {1, 46, 51, "Besitz"},
+    {1, 67, 80, "Punkte"},   {2, 1, 14, "Hintergrund"},
 };
 
 }  // namespace
@@ -78,7 +82,7 @@ void DrawStatusTemplate(GameSession& session, Console& console) {
   console.SetCursor(1, 1);
   for (const std::string& row : TemplateRows()) console.Write(row);
   console.LineEnd();
-  if (session.prolog_shown == 0) {
+  if (!session.prolog_shown) {
     console.SetCursor(3, 1);
     console.Write(" Prolog");
     console.LineEnd();

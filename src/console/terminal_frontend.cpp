@@ -15,8 +15,8 @@
 #include <stdexcept>
 
 #include "console/console.h"
-#include "console/encoding.h"
 #include "console/key_codes.h"
+#include "world/encoding.h"
 
 // curses last: its headers define many short macros.
 #define NCURSES_NOMACROS
@@ -158,9 +158,9 @@ bool Contains(const std::vector<int>& codes, int code) {
 
 // Terminal types that take the xterm title sequence.
 bool TakesOscTitle(std::string_view term) {
-  static constexpr std::array<std::string_view, 14> kPrefixes = {
-      "xterm", "rxvt", "tmux", "screen", "vte", "gnome", "konsole", "alacritty",
-      "kitty", "foot", "st-", "putty", "wezterm", "iterm"};
+  static constexpr std::array<std::string_view, 14> kPrefixes = {"xterm", "rxvt",    "tmux",      "screen", "vte",
+                                                                 "gnome", "konsole", "alacritty", "kitty",  "foot",
+                                                                 "st-",   "putty",   "wezterm",   "iterm"};
   if (term == "st") return true;
   return std::any_of(kPrefixes.begin(), kPrefixes.end(),
                      [term](std::string_view prefix) { return term.substr(0, prefix.size()) == prefix; });
@@ -200,34 +200,59 @@ int DecodeCursesKey(bool function_key, int value, const TerminalKeyMap& keys) {
     if (Contains(keys.ctrl_delete, value)) return key::kCtrlDelete;
     if (Contains(keys.ctrl_backspace, value)) return key::kCtrlBackspace;
     switch (value) {
-      case KEY_RESIZE: return kResizeKey;
-      case KEY_MOUSE: return kMouseKey;
-      case KEY_BACKSPACE: return key::kBackspace;
-      case KEY_ENTER: return key::kEnter;
-      case KEY_DC: return key::kDelete;
-      case KEY_LEFT: return key::kLeft;
-      case KEY_RIGHT: return key::kRight;
-      case KEY_HOME: case KEY_A1: return key::kHome;
-      case KEY_END: case KEY_C1: return key::kEnd;
-      case KEY_UP: return key::kUp;
-      case KEY_DOWN: return key::kDown;
-      case KEY_F(11): return key::kF11Extended;
-      case KEY_F(12): return key::kF12Extended;
-      default: break;
+      case KEY_RESIZE:
+        return kResizeKey;
+      case KEY_MOUSE:
+        return kMouseKey;
+      case KEY_BACKSPACE:
+        return key::kBackspace;
+      case KEY_ENTER:
+        return key::kEnter;
+      case KEY_DC:
+        return key::kDelete;
+      case KEY_LEFT:
+        return key::kLeft;
+      case KEY_RIGHT:
+        return key::kRight;
+      case KEY_HOME:
+      case KEY_A1:
+        return key::kHome;
+      case KEY_END:
+      case KEY_C1:
+        return key::kEnd;
+      case KEY_UP:
+        return key::kUp;
+      case KEY_DOWN:
+        return key::kDown;
+      case KEY_F(11):
+        return key::kF11Extended;
+      case KEY_F(12):
+        return key::kF12Extended;
+      default:
+        break;
     }
     if (value >= KEY_F(1) && value <= KEY_F(10)) return key::kF1 + (value - KEY_F(1));
     return kNoKey;
   }
   switch (value) {
-    case 3: return kInterruptKey;
+    case 3:
+      return kInterruptKey;
     // Of ^H and ^?, the one that is not the terminal's Backspace comes with Ctrl.
-    case 8: return keys.backspace_is_ctrl_h ? key::kBackspace : key::kCtrlBackspace;
-    case 127: return keys.backspace_is_ctrl_h ? key::kCtrlBackspace : key::kBackspace;
-    case 23: return key::kCtrlBackspace;  // Ctrl+W, as in shells
-    case 9: return key::kTab;
-    case 10: case 13: return key::kEnter;
-    case 27: return key::kEscape;
-    default: break;
+    case 8:
+      return keys.backspace_is_ctrl_h ? key::kBackspace : key::kCtrlBackspace;
+    case 127:
+      return keys.backspace_is_ctrl_h ? key::kCtrlBackspace : key::kBackspace;
+    case 23:
+      return key::kCtrlBackspace;  // Ctrl+W, as in shells
+    case 9:
+      return key::kTab;
+    case 10:
+    case 13:
+      return key::kEnter;
+    case 27:
+      return key::kEscape;
+    default:
+      break;
   }
   if (value < 0) return kNoKey;
   const int byte = Cp850OfUnicode(static_cast<char32_t>(value));
@@ -328,8 +353,9 @@ TerminalFrontend::TerminalFrontend() {
       for (int bg = 0; bg < colour_mode_; ++bg) {
         // Pair numbers go by ANSI colours; console and ANSI agree on 0 and 7.
         const int pair = PairOf(fg, bg);
-        if (pair != 0) init_pair(static_cast<short>(pair), static_cast<short>(kAnsiOfConsole[fg]),
-                                 static_cast<short>(kAnsiOfConsole[bg]));
+        if (pair != 0)
+          init_pair(static_cast<short>(pair), static_cast<short>(kAnsiOfConsole[fg]),
+                    static_cast<short>(kAnsiOfConsole[bg]));
       }
     }
   }
@@ -359,8 +385,8 @@ TerminalFrontend::TerminalFrontend() {
 
   // What a signal handler writes: mouse off, plain colours, cursor back,
   // keypad off, main screen.
-  std::string reset = "\033[?1006l\033[?1000l" + Capability("sgr0") + Capability("cnorm") + Capability("rmkx") +
-                      Capability("rmcup");
+  std::string reset =
+      "\033[?1006l\033[?1000l" + Capability("sgr0") + Capability("cnorm") + Capability("rmkx") + Capability("rmcup");
   g_reset_length = std::min(reset.size(), sizeof g_reset);
   std::memcpy(g_reset, reset.data(), g_reset_length);
   InstallCrashHandlers();

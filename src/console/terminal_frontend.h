@@ -24,7 +24,7 @@ struct TerminalKeyMap {
 };
 
 // What DecodeCursesKey gives besides the game's key codes.
-inline constexpr int kNoKey = 0;         // a key the game does not know: wait on
+inline constexpr int kNoKey = 0;          // a key the game does not know: wait on
 inline constexpr int kInterruptKey = -1;  // Ctrl+C
 inline constexpr int kMouseKey = -2;      // a mouse event is waiting in curses
 inline constexpr int kResizeKey = -3;     // the window changed its size

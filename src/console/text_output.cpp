@@ -4,7 +4,7 @@
 
 #include "console/console.h"
 #include "console/status_bar.h"
-#include "console/text_case.h"
+#include "world/text_case.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ void ConvertUmlauts(std::string& text) {
 // result is the same, the whole screen moving up by one row at once.
 void PrintOneLine(GameSession& session, Console& console, std::string_view line) {
   if (console.CursorRow() == kScreenRows) {
-    console.SetForeground(session.bright_text == 1 ? kWhite : kLightGrey);
+    console.SetForeground(session.bright_text ? kWhite : kLightGrey);
     console.SetCursor(kScreenRows, 1);
     console.Write(line);
     console.LineEnd();
@@ -47,8 +47,13 @@ void CountAndCheck(GameSession& session, Console& console) {
 
 }  // namespace
 
-void SetMessage(GameSession& session, std::string_view text) {
-  session.message_line = std::string(text.substr(0, kMessageLineLength));
+void SetMessage(GameSession& session, const Text& text) {
+  session.message_line = text.str().substr(0, kMessageLineLength);
+}
+
+TurnEnd Answer(GameSession& session, const Text& text) {
+  SetMessage(session, text);
+  return TurnEnd::kEndOfTurn;
 }
 
 void PrintMessage(GameSession& session, Console& console) {
@@ -57,7 +62,7 @@ void PrintMessage(GameSession& session, Console& console) {
   PrintText(session, console, session.print_text);
 }
 
-void PrintMessage(GameSession& session, Console& console, std::string_view text) {
+void PrintMessage(GameSession& session, Console& console, const Text& text) {
   SetMessage(session, text);
   PrintMessage(session, console);
 }
@@ -84,7 +89,7 @@ void PrintText(GameSession& session, Console& console, std::string text) {
         const size_t rest = text.find_first_not_of(' ', pos);
         text.erase(0, rest == std::string::npos ? text.size() : rest);
         if (text.size() < static_cast<size_t>(kScreenCols)) {
-          if (session.bright_text == 1) console.SetForeground(kWhite);
+          if (session.bright_text) console.SetForeground(kWhite);
           PrintOneLine(session, console, text);
           CountAndCheck(session, console);
           return;

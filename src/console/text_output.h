@@ -6,18 +6,23 @@
 #include <string>
 #include <string_view>
 
+#include "world/encoding.h"
 #include "world/game_session.h"
+#include "world/turn.h"
 
 class Console;
 
 constexpr size_t kMessageLineLength = 255;
 
 // Stores a text in the message line, keeping its first 255 characters.
-void SetMessage(GameSession& session, std::string_view text);
+void SetMessage(GameSession& session, const Text& text);
+// The answer of a turn: stored in the message line, which the end of the
+// turn prints.
+TurnEnd Answer(GameSession& session, const Text& text);
 // Prints the message line: umlaut conversion, word wrap, paging.
 void PrintMessage(GameSession& session, Console& console);
-// Stores a text in the message line and prints it.
-void PrintMessage(GameSession& session, Console& console, std::string_view text);
+// Stores a text in the message line and prints it at once.
+void PrintMessage(GameSession& session, Console& console, const Text& text);
 // Prints an already converted text with word wrap and paging.
 void PrintText(GameSession& session, Console& console, std::string text);
 // Prints the print text and empties it.

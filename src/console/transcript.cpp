@@ -16,8 +16,7 @@ std::string RowText(const Console& console, int row) {
 
 }  // namespace
 
-Transcript::Transcript(std::function<void(std::string_view)> sink)
-    : sink_(std::move(sink)), next_row_(kFirstTextRow) {}
+Transcript::Transcript(std::function<void(std::string_view)> sink) : sink_(std::move(sink)), next_row_(kFirstTextRow) {}
 
 void Transcript::Emit(const Console& console, int row) { sink_(RowText(console, row)); }
 

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "console/encoding.h"
 #include "parser/sentences.h"
 #include "parser/vocabulary.h"
+#include "world/encoding.h"
 
 namespace {
 
@@ -13,13 +13,6 @@ bool IsArticle(std::string_view word) {
 }
 
 bool IsAccusativePronoun(std::string_view word) { return word == "sie" || word == "ihn" || word == "es"; }
-
-// The plurals among the nouns of gender 2; "matte", "klingel" and
-// "strickleiter" of the same list are feminine.
-bool IsPluralNoun(std::string_view word) {
-  return word == "bienen" || word == "blumen" || word == Cp850("bäume") || word == Cp850("sträucher") ||
-         word == "schafe";
-}
 
 void RecordVerb(ParsedCommand& c, const std::string& verb, int pos) {
   c.verb = verb;
@@ -37,8 +30,8 @@ void RecordNoun(GameSession& session, const std::string& word, int gender, int p
     if (word != "dich") {
       session.last_named_object = word;
       session.last_named_gender = gender;
-      if (gender == 1) session.referent_masc = word;
-      if (gender == 2 && !IsPluralNoun(word)) session.referent_fem = word;
+      if (gender == kMasculine) session.referent_masc = word;
+      if (gender == kFeminine && !IsPluralNoun(word)) session.referent_fem = word;
     }
   } else if (c.object_count == 1) {
     c.object2 = word;
@@ -113,7 +106,7 @@ ParseStep ClassifyWord(GameSession& session, Console& console, std::string word,
       c.adjective2 = word;
       c.adjective2_pos = pos;
     } else {
-      return Reject(session, Cp850("[Pro Satz sind nur zwei Adjektive möglich.]"));
+      return Reject(session, "[Pro Satz sind nur zwei Adjektive möglich.]");
     }
   }
 
@@ -145,7 +138,7 @@ ParseStep ClassifyWord(GameSession& session, Console& console, std::string word,
     c.preposition_pos = pos;
     if (c.preposition_count > 1) {
       if (word == "hinein") return Reject(session, "[In diesem Zusammenhang verstehe ich 'hinein' nicht.]");
-      return Reject(session, Cp850("[Bitte nur eine Präposition pro Eingabe verwenden.]"));
+      return Reject(session, "[Bitte nur eine Präposition pro Eingabe verwenden.]");
     }
   }
 
@@ -166,7 +159,7 @@ ParseStep ClassifyWord(GameSession& session, Console& console, std::string word,
     session.context_verb.clear();
     session.context_verb_turns = 0;
     if (c.preposition_count > 1) {
-      return Reject(session, Cp850("[Es ist bereits eine Präposition oder ein Infinitiv vorhanden.]"));
+      return Reject(session, "[Es ist bereits eine Präposition oder ein Infinitiv vorhanden.]");
     }
   }
 

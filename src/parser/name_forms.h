@@ -1,5 +1,5 @@
 // The article and name forms of the objects of a command, from which the
-// answers are composed ("den " + "Korb "), and the article agreement tests.
+// answers are composed ("den " + "Korb "), and the articles by gender.
 #pragma once
 
 #include <string>
@@ -13,8 +13,7 @@ bool IsPlayer(std::string_view noun);
 // Feminine nouns that are used as names and so take no article ("Oma").
 bool IsPersonalName(std::string_view noun);
 
-// Articles by gender (1 masculine, 2 feminine, 3 neuter) and plural flag,
-// without a trailing blank.
+// Articles by gender and plural flag, without a trailing blank.
 std::string NominativeArticle(int gender, int plural);  // "der", "die", "das"; plural "die"
 std::string AccusativeArticle(int gender, int plural);  // "den", "die", "das"; plural "die"
 std::string DativeArticle(int gender, int plural);      // "dem", "der", "dem"; plural "den"

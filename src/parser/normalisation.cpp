@@ -3,9 +3,9 @@
 #include <utility>
 #include <vector>
 
-#include "console/encoding.h"
-#include "console/text_case.h"
 #include "parser/vocabulary.h"
+#include "world/encoding.h"
+#include "world/text_case.h"
 
 namespace {
 
@@ -127,7 +127,7 @@ void CleanUpTypedLine(GameSession& session) {
   if (last != std::string::npos && line[last] == '.' && TrimBlanks(line).size() > 1) line[last] = ' ';
   line = LowerCase(line);
   for (const auto& [find, replacement] : SubstitutionTable()) line = ReplaceAll(line, find, replacement);
-  if (session.current_room != 4 && session.bouquet_carried == 1) line = ReplaceBouquetWords(line);
+  if (session.current_room != kBeeMeadow && session.bouquet_carried) line = ReplaceBouquetWords(line);
   line = TrimBlanks(line);
   // A line with a repeat word in it is never the line to repeat: "x g"
   // would otherwise repeat itself for ever.
@@ -140,7 +140,7 @@ std::string CheckCleanedLine(GameSession& session) {
   std::string& line = session.input_line;
   line = TrimBlanks(line);
   if (IsBareMark(line)) return Cp850("[Etwas Verwertbares konnte ich nicht finden.]");
-  if (!line.empty() && session.more_sentences_pending == 0) {
+  if (!line.empty() && !session.more_sentences_pending) {
     while (line.size() >= 2 && (line.back() == '.' || line.back() == '!')) {
       line.back() = ' ';
       line = TrimBlanks(line);
@@ -155,8 +155,7 @@ std::string CheckCleanedLine(GameSession& session) {
   if (padded.find(" und und ") != std::string::npos || padded.find(" und  und ") != std::string::npos) {
     return Cp850("[Bitte nicht mehrere Satzzeichen hintereinander oder vor 'und' verwenden.]");
   }
-  if (line.size() > 3 && line.ends_with("und") && line[line.size() - 4] == ' ' &&
-      session.unknown_word_countdown == 0) {
+  if (line.size() > 3 && line.ends_with("und") && line[line.size() - 4] == ' ' && session.unknown_word_countdown == 0) {
     return Cp850("[Bitte kein Komma, 'und' oder mehrere Satzzeichen am Satzende eingeben.]");
   }
   return {};

@@ -1,38 +1,65 @@
-// The two numbered message tables that the parser and the game logic share.
-// Each entry is at most 79 characters; an index without a text is empty.
+// The parser's bracketed messages that several steps, and the game logic,
+// share; and the ways a parser step stops a sentence.
 #pragma once
 
 #include <string>
-
-// The parser message table, entries 1 to 23 (CP850).
-const std::string& ParserMessage(int index);
-
-// The second message table, entries 1 to 20 (CP850).
-const std::string& SecondMessage(int index);
-
-#include <optional>
 #include <string_view>
 
+#include "parser/route.h"
+#include "world/encoding.h"
 #include "world/game_session.h"
-#include "world/turn.h"
 
 class Console;
 
-// How a parser step lets the sentence go on (nullopt) or ends the turn.
-using ParseStep = std::optional<TurnEnd>;
+enum class ParserText {
+  kNoReferent,  // "[Ich weiß nicht, auf welches Objekt du dich beziehst.]"
+  kAllesOncePerPart,
+  kOnlyTakeAllOrDropAll,
+  kNoVerb,
+  kHinOnlyWithLege,
+  kIncompleteSentence,
+  kSecondObjectMissing,
+  kDirectionOutOfPlace,
+  kOneDirectionPerPart,
+  kOneSpecialCommandPerPart,
+  kWordsDoNotConnect,
+  kSeveralComments,
+  kAtMostTwoObjects,
+  kMoreAdjectivesThanObjects,
+  kAdjectiveWithoutObject,
+  kSeveralAdjectivesForOne,
+  kAdjectiveAfterObject,
+  kNothingUnusual,  // "Du bemerkst nichts Ungewöhnliches."
+  kUseCompassDirections,
+  kUseAskAndTell,
+  kShouldNotDoThat,  // "Das solltest du nicht tun!"
+  kUseAPreciseVerb,
+  kUseCompassDirectionsHere,
+  kStandOneWordOnly,
+  kOnlyTalkingBeings,  // "Du kannst nur sprachbegabte Wesen etwas fragen."
+  kYouBrood,           // "Okay, du grübelst darüber nach. Und jetzt?"
+};
+
+// The text of a message (CP850).
+std::string ParserMessage(ParserText message);
+
+// A game answer given by the parser that is no rejection: the rest of the
+// line still runs.
+Route Reply(GameSession& session, const Text& text);
 
 // Reject: the message goes to the message line, the rest of the line is
 // dropped, and the turn ends through the end of turn.
-TurnEnd Reject(GameSession& session, std::string_view message);
+Route Reject(GameSession& session, const Text& message);
+Route Reject(GameSession& session, ParserText message);
 
 // Reject at once: the message is printed now, the rest of the line is
 // dropped, and the turn starts again without the end of turn.
-TurnEnd RejectAtOnce(GameSession& session, Console& console, std::string_view message);
+Route RejectAtOnce(GameSession& session, Console& console, const Text& message);
 
 // Ask back: the question goes to the message line and the partial command is
 // kept for the answer in the next turn.
-TurnEnd Ask(GameSession& session, std::string_view question, std::string_view completion);
+Route Ask(GameSession& session, const Text& question, const Text& completion);
 
 // A line printed directly before the answer, such as "(den Frosch)"; it
 // counts as one printed line for paging.
-void PrintNote(GameSession& session, Console& console, std::string_view note);
+void PrintNote(GameSession& session, Console& console, const Text& note);

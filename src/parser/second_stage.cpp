@@ -7,42 +7,19 @@
 #include <utility>
 #include <vector>
 
-#include "console/encoding.h"
 #include "console/text_output.h"
 #include "parser/name_forms.h"
 #include "parser/parser_messages.h"
 #include "parser/shared_answers.h"
 #include "parser/visible_words.h"
-#include "story/room_descriptions.h"
-#include "story/verb_dispatch.h"
-#include "world/take_drop.h"
+#include "world/encoding.h"
 
 namespace {
 
-// How a step lets the command go on (nullopt) or ends the turn.
-using Step = std::optional<TurnEnd>;
-
-bool Is(const std::string& word, std::string_view utf8) { return word == Cp850(utf8); }
-
-bool OneOf(const std::string& word, std::initializer_list<std::string_view> utf8_words) {
-  for (std::string_view candidate : utf8_words) {
-    if (word == Cp850(candidate)) return true;
-  }
-  return false;
-}
-
-bool Contains(const std::string& text, std::string_view utf8) { return text.find(Cp850(utf8)) != std::string::npos; }
-
 bool IsLookVerb(const std::string& verb) { return verb == "schaue" || verb == "schau" || verb == "l"; }
 
-// A game answer that is no rejection: the rest of the line still runs.
-TurnEnd Answer(GameSession& s, std::string_view text) {
-  SetMessage(s, text);
-  return TurnEnd::kEndOfTurn;
-}
-
 // A question whose answer without a verb is completed with this verb.
-TurnEnd AskRemembering(GameSession& s, std::string_view question, std::string_view completion = {}) {
+Route AskRemembering(GameSession& s, const Text& question, const Text& completion = std::string()) {
   s.context_verb = s.command.verb;
   s.context_verb_turns = 2;
   return Ask(s, question, completion);
@@ -51,53 +28,50 @@ TurnEnd AskRemembering(GameSession& s, std::string_view question, std::string_vi
 // "[Was willst du " + verb + "n?]" and the like: the verb's infinitive.
 std::string Infinitive(const std::string& verb) { return verb + "n"; }
 
-// --- Step 1: the verb ---------------------------------------------------------
+// --- the verb ---------------------------------------------------------------
 
 // True when the classifier has put the person spoken to in front of a later
 // sentence of the line ("frage biber nach korb und nach wolf").
 bool CarriesAddressedPerson(const GameSession& s) {
   const ParsedCommand& c = s.command;
-  return OneOf(s.context_verb, {"erzähle", "frage", "gebe", "zeige"}) && c.object_count == 2 &&
-         c.object1_pos == 0 && !s.addressed_person.empty() && c.object1 == s.addressed_person;
+  return OneOf(s.context_verb, {"erzähle", "frage", "gebe", "zeige"}) && c.object_count == 2 && c.object1_pos == 0 &&
+         !s.addressed_person.empty() && c.object1 == s.addressed_person;
 }
 
 // The sentence is read again from the top of the turn with the carried verb
 // in front of it (and the person spoken to, who would otherwise be lost);
 // the rest of the typed line follows it as before.
-TurnEnd ReparseWithContextVerb(GameSession& s) {
+Route ReparseWithContextVerb(GameSession& s) {
   std::string line = s.input_line;
-  if (s.more_sentences_pending == 1 && (" " + line + " ").find(" und ") == std::string::npos) {
+  if (s.more_sentences_pending && (" " + line + " ").find(" und ") == std::string::npos) {
     line += " und " + s.pending_sentences;
   }
   if (CarriesAddressedPerson(s)) line = s.addressed_person + " " + line;
-  s.input_line = s.context_verb + " " + line;
   s.context_verb_turns = 1;
-  s.more_sentences_pending = 0;
-  s.line_from_program = 1;
-  s.suppress_blank_line = 1;
-  return TurnEnd::kTopOfTurn;
+  ReadLineNext(s, s.context_verb + " " + line);
+  return Route::kTopOfTurn;
 }
 
-Step CheckVerb(GameSession& s) {
+ParseStep CheckVerb(GameSession& s) {
   const ParsedCommand& c = s.command;
   if (c.verb_count == 0 && !IsLookVerb(c.verb)) {
     if (!s.context_verb.empty()) return ReparseWithContextVerb(s);
     s.line_from_program = 0;
-    if (s.more_sentences_pending == 1) {
+    if (s.more_sentences_pending) {
       return Reject(s, Cp850("[Der zuerst zu bearbeitende Satzteil enthält kein Verb.]"));
     }
-    return Reject(s, ParserMessage(5));
+    return Reject(s, ParserText::kNoVerb);
   }
   if (c.verb_count > 1) return Reject(s, "[Bitte nur ein Verb pro Satzteil verwenden!]");
   return std::nullopt;
 }
 
-// --- Step 2: throwing into, taking off and out of something --------------------
+// --- throwing into, taking off and out of something -------------------------
 
 std::string TakeOutAnswer(GameSession& s) {
   const ParsedCommand& c = s.command;
   if (c.object1 == "dich" && c.object2 == "dich") return Cp850("Das ist unmöglich.");
-  if (c.object1 == "bienen" && c.object2 == "honigglas" && s.bees_at_jar == 1) {
+  if (c.object1 == "bienen" && c.object2 == "honigglas" && s.bees_at_jar) {
     return "Du willst nicht riskieren, von ihnen gestochen zu werden.";
   }
   if (c.object1 == "honig" && c.object2 == "honigglas") return Cp850("Das würde dir wirklich nicht weiterhelfen.");
@@ -110,8 +84,8 @@ std::string TakeOutAnswer(GameSession& s) {
         "Wie du dich kennst, würde dir der Kuchen nach drei Schritten auf den Boden fallen. Im Korb ist er "
         "sicherer.");
   }
-  if (c.object1 == "taler" && Is(c.object2, "münzausgabe") && s.coin_state == 5) {
-    s.coin_state = 1;
+  if (c.object1 == "taler" && Is(c.object2, "münzausgabe") && s.coin_state == kCoinInReturn) {
+    s.coin_state = kCoinCarried;
     return Cp850("Du nimmst den Taler aus der Münzausgabe.");
   }
   if (c.object1 == "wein" && c.object2 == "weinflasche") {
@@ -123,19 +97,19 @@ std::string TakeOutAnswer(GameSession& s) {
     text += "du bist nicht in ";
   } else {
     text += NominativeArticle(c.object1_gender, c.object1_plural) + " " + Capitalise(c.object1) + " ";
-    text += c.object1_plural == 1 ? "sind nicht in " : "ist nicht in ";
+    text += c.object1_plural ? "sind nicht in " : "ist nicht in ";
   }
   if (c.object2 == "dich") {
     text += "dir.";
-  } else if (c.object2_plural == 1) {
+  } else if (c.object2_plural) {
     text += "den " + c.object2_dative_name + ".";
   } else {
-    text += (c.object2_gender == 2 ? "der " : "dem ") + Capitalise(c.object2) + ".";
+    text += (c.object2_gender == kFeminine ? "der " : "dem ") + Capitalise(c.object2) + ".";
   }
   return text;
 }
 
-Step CheckTakeOutAndThrowIn(GameSession& s) {
+ParseStep CheckTakeOutAndThrowIn(GameSession& s) {
   const ParsedCommand& c = s.command;
   if (c.verb == "werfe" && c.preposition == "in" && c.object_count == 0) {
     return Ask(s, "[Was willst du in etwas werfen?]", " werfe in ");
@@ -154,33 +128,33 @@ Step CheckTakeOutAndThrowIn(GameSession& s) {
   if (c.object1 == "wasser" && c.object2 == "bach") return std::nullopt;
   const int coin_state_before = s.coin_state;
   const std::string answer = TakeOutAnswer(s);
-  if (s.coin_state != coin_state_before) return Answer(s, answer);
+  if (s.coin_state != coin_state_before) return Reply(s, answer);
   return Reject(s, answer);
 }
 
-// --- Step 3: no object ------------------------------------------------------------
+// --- no object --------------------------------------------------------------
 
 // Sitting down needs no object: the player sits on the bench of the forest
-// path, or just sits.
-TurnEnd SitDown(GameSession& s, Console& console) {
+// path, or just sits. The verbs' sit handler answers.
+Route SitDown(GameSession& s, Console& console) {
   ParsedCommand& c = s.command;
   c.verb = "setze";
   c.object1 = "dich";
-  c.object1_gender = 1;
+  c.object1_gender = kMasculine;
   c.object_count = 1;
-  if (s.current_room == 2) {
+  if (s.current_room == kForestPath) {
     PrintNote(s, console, "(setze dich auf die Bank)");
     c.object2 = "bank";
-    c.object2_gender = 2;
+    c.object2_gender = kFeminine;
     c.object_count = 2;
   } else {
     PrintNote(s, console, "(setze dich)");
   }
   FillNameForms(s);
-  return RunSitHandler(s, console);
+  return Route::kVerbChain;
 }
 
-Step CheckVerbWithoutObject(GameSession& s, Console& console) {
+ParseStep CheckVerbWithoutObject(GameSession& s, Console& console) {
   ParsedCommand& c = s.command;
   if (c.object_count != 0 || IsLookVerb(c.verb)) return std::nullopt;
 
@@ -191,9 +165,9 @@ Step CheckVerbWithoutObject(GameSession& s, Console& console) {
     if (c.adjective_count > 0) {
       return Reject(s, "['Alles' kann nicht in Verbindung mit '" + c.adjective1 + "' verwendet werden.]");
     }
-    if (c.alles_count == 1 && c.verb == "nehme") return TakeAll(s, console);
-    if (c.alles_count == 1 && c.verb == "lege") return DropAll(s, console);
-    return Reject(s, ParserMessage(3));
+    // Taking or putting down everything is the verbs' business.
+    if (c.alles_count == 1 && (c.verb == "nehme" || c.verb == "lege")) return Route::kVerbChain;
+    return Reject(s, ParserText::kOnlyTakeAllOrDropAll);
   }
 
   const std::string& verb = c.verb;
@@ -210,7 +184,7 @@ Step CheckVerbWithoutObject(GameSession& s, Console& console) {
   }
   if (verb == "krieche") {
     ++s.move_count;
-    return Answer(s, "Kriechen hilft dir nicht weiter.");
+    return Reply(s, "Kriechen hilft dir nicht weiter.");
   }
   if (Is(verb, "löse") && prep == "ein") {
     return AskRemembering(s, Cp850("[Was willst du einlösen?]"), Cp850(" löse ein "));
@@ -221,12 +195,12 @@ Step CheckVerbWithoutObject(GameSession& s, Console& console) {
   if (verb == "lausche" && prep == "an") {
     return AskRemembering(s, "[An was willst du " + infinitive + "?]", "lausche an ");
   }
-  if (verb == "lausche") return RunListenHandler(s, console);
+  if (verb == "lausche") return Route::kVerbChain;  // listening needs no object
   if ((verb == "setze" && prep.empty()) || (verb == "sitze" && (prep.empty() || prep == "auf"))) {
     return SitDown(s, console);
   }
   if (verb == "setze" && (prep == "auf" || prep == "in")) return Reject(s, "[Hier fehlt das Objekt.]");
-  if (verb == "rede") return Reject(s, ParserMessage(21));
+  if (verb == "rede") return Reject(s, ParserText::kUseAskAndTell);
   if (verb == "stehe") return Reject(s, "Du stehst bereits.");
   if (verb == "streichle") return AskRemembering(s, "[Was willst du streicheln?]", " streichle ");
   if (verb == "kitzle") return AskRemembering(s, "[Was willst du kitzeln?]", " kitzle ");
@@ -289,24 +263,7 @@ Step CheckVerbWithoutObject(GameSession& s, Console& console) {
   return AskRemembering(s, "[Was willst du " + infinitive + "?]");
 }
 
-// --- Step 4: several objects and articles ----------------------------------------
-
-// The two objects change places with everything that describes them.
-void SwapObjects(ParsedCommand& c, bool with_articles, bool with_adjectives) {
-  std::swap(c.object1, c.object2);
-  std::swap(c.object1_gender, c.object2_gender);
-  std::swap(c.object1_pos, c.object2_pos);
-  std::swap(c.object1_plural, c.object2_plural);
-  std::swap(c.object1_dative_name, c.object2_dative_name);
-  if (with_articles) {
-    std::swap(c.first_article, c.second_article);
-    std::swap(c.first_article_pos, c.second_article_pos);
-  }
-  if (with_adjectives) {
-    std::swap(c.adjective1, c.adjective2);
-    std::swap(c.adjective1_pos, c.adjective2_pos);
-  }
-}
+// --- several objects and articles -------------------------------------------
 
 bool MitBeforeObject1(const ParsedCommand& c) { return c.mit_count > 0 && c.mit_pos < c.object1_pos; }
 bool MitAfterObject1(const ParsedCommand& c) { return c.mit_count > 0 && c.mit_pos > c.object1_pos; }
@@ -315,7 +272,7 @@ bool NamesPersonFirst(const ParsedCommand& c) {
   return OneOf(c.verb, {"frage", "erzähle", "gebe", "zeige"}) && c.verb_pos < c.object1_pos;
 }
 
-TurnEnd ArticleMakesNoSense(GameSession& s, const std::string& article) {
+Route ArticleMakesNoSense(GameSession& s, const std::string& article) {
   return Reject(s, "[Hier ergibt '" + article + "' keinen Sinn.]");
 }
 
@@ -348,7 +305,7 @@ void AssignSingleArticle(ParsedCommand& c) {
   }
 }
 
-Step CheckArticles(GameSession& s) {
+ParseStep CheckArticles(GameSession& s) {
   ParsedCommand& c = s.command;
   AssignSingleArticle(c);
 
@@ -356,7 +313,7 @@ Step CheckArticles(GameSession& s) {
   const std::string& art2 = c.second_article;
   const bool two_objects = c.object_count >= 2;
 
-  if (two_objects && MitBeforeObject1(c) && c.object2_plural == 1 && !art2.empty() && art2 != "den") {
+  if (two_objects && MitBeforeObject1(c) && c.object2_plural && !art2.empty() && art2 != "den") {
     return ArticleMakesNoSense(s, art2);
   }
   if (IsLookVerb(c.verb) && c.object_count >= 1 && !art1.empty() &&
@@ -377,7 +334,7 @@ Step CheckArticles(GameSession& s) {
     needed = accusative2;
   } else if (Is(c.verb, "erzähle")) {
     needed = dative2;
-  } else if (c.object2_plural == 1) {
+  } else if (c.object2_plural) {
     if (MitBeforeObject1(c)) return std::nullopt;  // the instrument's article was checked above
     if (c.verb == "frage") return std::nullopt;    // "nach den Bienen": checked once the move is counted
     needed = MitAfterObject1(c) ? "den" : "die";
@@ -404,9 +361,9 @@ void PutPersonFirst(ParsedCommand& c) {
   if (thing_named_first) SwapObjects(c, false, true);
 }
 
-Step CheckObjectsAndArticles(GameSession& s, Console& console) {
+ParseStep CheckObjectsAndArticles(GameSession& s, Console& console) {
   ParsedCommand& c = s.command;
-  if (c.object_count > 0 && s.more_sentences_pending == 1) s.context_verb = c.verb;
+  if (c.object_count > 0 && s.more_sentences_pending) s.context_verb = c.verb;
 
   const auto gives_or_shows = [&](const std::string& verb) { return verb == "gebe" || verb == "zeige"; };
   if (c.object_count >= 2 &&
@@ -414,21 +371,21 @@ Step CheckObjectsAndArticles(GameSession& s, Console& console) {
                                  !gives_or_shows(c.verb) && !gives_or_shows(s.context_verb)))) {
     return Reject(s, Cp850("[Mit diesem Verb können nicht mehrere Objekte verwendet werden.]"));
   }
-  if (c.object_count > 2 && c.und_count == 0) return Reject(s, ParserMessage(14));
+  if (c.object_count > 2 && c.und_count == 0) return Reject(s, ParserText::kAtMostTwoObjects);
   if (c.article_count > c.object_count) PrintNote(s, console, "[Du benutzt mehr Artikel als Objekte!?]");
   if (c.pronoun_count > 1) return Reject(s, "[Jetzt verwirrst du mich dann doch... Das habe ich nicht verstanden.]");
 
   // The thing acted on comes first, the instrument second.
   if (c.object_count == 2 && MitBeforeObject1(c)) SwapObjects(c, true, c.adjective_count >= 2);
 
-  if (Step step = CheckArticles(s)) return step;
+  if (ParseStep step = CheckArticles(s)) return step;
   PutPersonFirst(c);
   return std::nullopt;
 }
 
 // After the move has been counted: the article of object 1, and the articles
 // of a question about something. A misfit takes the move back.
-Step CheckArticlesAfterMove(GameSession& s) {
+ParseStep CheckArticlesAfterMove(GameSession& s) {
   ParsedCommand& c = s.command;
   if (c.object_count == 0) return std::nullopt;
   const auto misfit = [&](const std::string& article) {
@@ -440,8 +397,8 @@ Step CheckArticlesAfterMove(GameSession& s) {
     const bool nach_follows = c.preposition == "nach" && c.preposition_pos > c.object1_pos;
     std::string before1;
     std::string after1;
-    for (const auto& [article, pos] : {std::pair(c.first_article, c.first_article_pos),
-                                       std::pair(c.second_article, c.second_article_pos)}) {
+    for (const auto& [article, pos] :
+         {std::pair(c.first_article, c.first_article_pos), std::pair(c.second_article, c.second_article_pos)}) {
       if (article.empty()) continue;
       if (pos < c.object1_pos && before1.empty()) {
         before1 = article;
@@ -471,13 +428,13 @@ Step CheckArticlesAfterMove(GameSession& s) {
   if (art1.empty()) return std::nullopt;
   if (c.verb == "gehe" && c.preposition == "zu") {
     if (art1 != DativeArticle(c.object1_gender, c.object1_plural)) return misfit(art1);
-  } else if (c.object1_plural == 0 && art1 != AccusativeArticle(c.object1_gender, 0)) {
+  } else if (!c.object1_plural && art1 != AccusativeArticle(c.object1_gender, 0)) {
     return misfit(art1);
   }
   return std::nullopt;
 }
 
-// --- Step 5: adjectives ---------------------------------------------------------------
+// --- adjectives -------------------------------------------------------------
 
 // The nouns an adjective may describe, or nullopt for an adjective that fits
 // anything. Later rows of the table override earlier ones.
@@ -488,26 +445,26 @@ std::optional<std::vector<std::string>> NounsFitting(const GameSession& s, const
     nouns.emplace();
     for (std::string_view noun : fitting) nouns->push_back(Cp850(noun));
   };
-  const auto has = [&](std::string_view part) { return Contains(adjective, part); };
+  const auto has = [&](const char* part) { return Contains(adjective, part); };
   const int room = s.current_room;
   const bool dark_grey = has("dunkelgrau");
 
   if (has("verbogen")) {
-    if (s.key_bent == 1) {
+    if (s.key_bent) {
       row(true, {"schlüssel"});
     } else {
       row(true, {});
     }
   }
   if (has("zerrissen")) {
-    if (s.newspaper_torn == 1) {
+    if (s.newspaper_torn) {
       row(true, {"zeitung"});
     } else {
       row(true, {});
     }
   }
   if (has("orange")) {
-    if (room == 8) {
+    if (room == kBeaverMarket) {
       row(true, {"biber", "fell"});
     } else {
       row(true, {"biber"});
@@ -532,8 +489,8 @@ std::optional<std::vector<std::string>> NounsFitting(const GameSession& s, const
   row(has("grau") && !dark_grey, {"anzug"});
   row((has("dunkel") || has("dunkle")) && !dark_grey, {"sonnenbrille", "brille", "wald"});
   if (dark_grey || has("grau")) {
-    if (room == 7 && s.wolf_gone == 0) row(true, {"wolf", "fell", "anzug"});
-    if (room == 8) row(true, {});
+    if (room == kBridgeApproach && !s.wolf_gone) row(true, {"wolf", "fell", "anzug"});
+    if (room == kBeaverMarket) row(true, {});
   }
   row(has("klein"), {"schafherde", "herde", "haus", "schweinchen", "schlüsseldienst"});
   row(has("ratlos"), {"schafherde", "herde"});
@@ -580,7 +537,7 @@ int ObjectOfAdjective(const ParsedCommand& c, int adjective_pos, int field_objec
   return object != 0 ? object : field_object;
 }
 
-Step CheckAdjectives(GameSession& s, Console& console) {
+ParseStep CheckAdjectives(GameSession& s, Console& console) {
   ParsedCommand& c = s.command;
   if (c.adjective_count == 0) return std::nullopt;
   c.adjective1 = BaseColourForm(c.adjective1);
@@ -607,12 +564,12 @@ Step CheckAdjectives(GameSession& s, Console& console) {
                            : refuses(c.adjective1, first_object) || refuses(c.adjective2, second_object);
   if (refused) {
     s.more_sentences_pending = 0;
-    return TurnEnd::kTopOfTurn;
+    return Route::kTopOfTurn;
   }
   return std::nullopt;
 }
 
-// --- Step 6: presence ---------------------------------------------------------------------
+// --- presence ---------------------------------------------------------------
 
 std::string NotHere(const std::string& noun, int gender) {
   const char* none = gender == 1 ? "keinen " : gender == 2 ? "keine " : "kein ";
@@ -623,7 +580,7 @@ bool StandsBetweenVerbAndObject1(const ParsedCommand& c, std::string_view prepos
   return c.preposition == preposition && c.preposition_pos > c.verb_pos && c.preposition_pos < c.object1_pos;
 }
 
-Step CheckPresence(GameSession& s) {
+ParseStep CheckPresence(GameSession& s) {
   BuildVisibleWords(s);
   const ParsedCommand& c = s.command;
   if (c.object_count == 0) return std::nullopt;
@@ -660,7 +617,7 @@ Step CheckPresence(GameSession& s) {
   return std::nullopt;
 }
 
-// --- Step 8: things that cannot be touched ---------------------------------------------
+// --- things that cannot be touched ------------------------------------------
 
 // The dative name of the intangible thing the command is aimed at, if any.
 std::string IntangibleThing(const ParsedCommand& c) {
@@ -674,40 +631,36 @@ std::string IntangibleThing(const ParsedCommand& c) {
   return {};
 }
 
-Step CheckIntangible(GameSession& s, Console& console) {
+ParseStep CheckIntangible(GameSession& s) {
   const ParsedCommand& c = s.command;
   const std::string thing = IntangibleThing(c);
   if (thing.empty()) return std::nullopt;
   if (c.verb == "folge") {
-    if (c.object1 == "gesumme" && s.current_room == 3) {
-      PrintMessage(s, console, "(gehe nach Westen)");
-      s.current_room = 4;
-      DescribeRoom(s, console);
-      return TurnEnd::kTopOfTurn;
-    }
+    // Following the humming leads to the meadow: the verbs take it there.
+    if (c.object1 == "gesumme" && s.current_room == kDeepForest) return Route::kVerbChain;
     return Ask(s, "[Wohin willst du gehen?]", " gehe ");
   }
-  return SayNotPossibleWith(s, thing);
+  return RouteOf(SayNotPossibleWith(s, thing));
 }
 
 }  // namespace
 
-std::optional<TurnEnd> CheckCommand(GameSession& s, Console& console) {
-  if (Step step = CheckVerb(s)) return step;
-  if (Step step = CheckTakeOutAndThrowIn(s)) return step;
-  if (Step step = CheckVerbWithoutObject(s, console)) return step;
-  if (Step step = CheckObjectsAndArticles(s, console)) return step;
-  if (Step step = CheckAdjectives(s, console)) return step;
-  if (Step step = CheckPresence(s)) return step;
+ParseStep CheckCommand(GameSession& s, Console& console) {
+  if (ParseStep step = CheckVerb(s)) return step;
+  if (ParseStep step = CheckTakeOutAndThrowIn(s)) return step;
+  if (ParseStep step = CheckVerbWithoutObject(s, console)) return step;
+  if (ParseStep step = CheckObjectsAndArticles(s, console)) return step;
+  if (ParseStep step = CheckAdjectives(s, console)) return step;
+  if (ParseStep step = CheckPresence(s)) return step;
 
   FillNameForms(s);
   ++s.move_count;  // every command that gets this far counts as a move
 
-  if (Step step = CheckArticlesAfterMove(s)) return step;
-  if (Step step = CheckIntangible(s, console)) return step;
+  if (ParseStep step = CheckArticlesAfterMove(s)) return step;
+  if (ParseStep step = CheckIntangible(s)) return step;
 
   const ParsedCommand& c = s.command;
-  if (Is(c.verb, "erzähle") && c.object_count == 1 && s.more_sentences_pending == 1) {
+  if (Is(c.verb, "erzähle") && c.object_count == 1 && s.more_sentences_pending) {
     --s.move_count;
     s.pending_completion.clear();
     s.pending_mode = 0;
@@ -716,7 +669,7 @@ std::optional<TurnEnd> CheckCommand(GameSession& s, Console& console) {
   return std::nullopt;
 }
 
-TurnEnd RunSecondStage(GameSession& s, Console& console) {
-  if (std::optional<TurnEnd> end = CheckCommand(s, console)) return *end;
-  return DispatchVerb(s, console);
+Route RunSecondStage(GameSession& s, Console& console) {
+  if (ParseStep stop = CheckCommand(s, console)) return *stop;
+  return Route::kVerbChain;
 }

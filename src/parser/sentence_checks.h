@@ -3,15 +3,15 @@
 // comment words; then the sentence is handed to the stage that runs it.
 #pragma once
 
+#include "parser/route.h"
 #include "world/game_session.h"
-#include "world/turn.h"
 
 class Console;
 
-// Runs the checks on session.command in their order and hands a sentence
-// that passes to movement, the special commands, the comment replies or the
-// second-stage checks.
-TurnEnd RunSentenceChecks(GameSession& session, Console& console);
+// Runs the checks on session.command in their order. A sentence that passes
+// goes to movement or the special commands, gets its comment reply, or goes
+// through the second-stage checks on to the verbs.
+Route RunSentenceChecks(GameSession& session, Console& console);
 
 // The fixed reply to a sentence with a comment word.
-TurnEnd ReplyToComment(GameSession& session);
+Route ReplyToComment(GameSession& session);

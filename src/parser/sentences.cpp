@@ -2,14 +2,14 @@
 
 #include <string_view>
 
-#include "console/encoding.h"
-#include "console/text_case.h"
 #include "console/text_output.h"
+#include "parser/name_forms.h"
 #include "parser/normalisation.h"
+#include "parser/vocabulary.h"
+#include "world/encoding.h"
+#include "world/text_case.h"
 
 namespace {
-
-bool IsPlayer(std::string_view word) { return word == "dich" || word == "mich" || word == "dir" || word == "mir"; }
 
 std::string LastWord(std::string_view text) {
   const std::string trimmed = TrimBlanks(text);
@@ -19,18 +19,18 @@ std::string LastWord(std::string_view text) {
 
 void Remember(GameSession& session, const std::string& object, int gender, int plural, bool allow_feminine) {
   switch (gender) {
-    case 1:
+    case kMasculine:
       if (!IsPlayer(object)) session.referent_masc = object;
       break;
-    case 2:
+    case kFeminine:
       if (!allow_feminine) break;
-      if (plural == 1) {
+      if (plural) {
         session.referent_plural = object;
       } else {
         session.referent_fem = object;
       }
       break;
-    case 3:
+    case kNeuter:
       session.referent_neuter = object;
       break;
     default:
@@ -102,13 +102,10 @@ void UpdateReferents(GameSession& session) {
 
 void MarkPlurals(ParsedCommand& command) {
   const auto mark = [](const std::string& object, int& plural, std::string& name) {
-    if (object == "bienen" || object == "blumen") {
-      plural = 1;
-      name = Capitalise(object);
-    } else if (object == Cp850("bäume") || object == Cp850("sträucher") || object == "schafe") {
-      plural = 1;
-      name = Capitalise(object) + "n";
-    }
+    if (!IsPluralNoun(object)) return;
+    plural = 1;
+    // The dative plural of the answers: "den Bienen", "den Bäumen".
+    name = Capitalise(object) + (object.ends_with('n') ? "" : "n");
   };
   mark(command.object1, command.object1_plural, command.object1_dative_name);
   mark(command.object2, command.object2_plural, command.object2_dative_name);
@@ -117,10 +114,10 @@ void MarkPlurals(ParsedCommand& command) {
 ParseStep ResolveDativePronoun(GameSession& session, std::string& word) {
   if (word != "ihm" && word != "ihr" && word != "ihnen") return std::nullopt;
   const ParsedCommand& c = session.command;
-  const auto speaks_to = [&](std::string_view verb) { return c.verb == verb || session.context_verb == verb; };
-  if (c.object1.empty() && (speaks_to(Cp850("erzähle")) || speaks_to("frage"))) {
-    if (word == "ihr" && session.last_named_gender == 2) word = session.last_named_object;
-    if (word == "ihm" && (session.last_named_gender == 1 || session.last_named_gender == 3)) {
+  const auto speaks_to = [&](std::string_view verb) { return Is(c.verb, verb) || Is(session.context_verb, verb); };
+  if (c.object1.empty() && (speaks_to("erzähle") || speaks_to("frage"))) {
+    if (word == "ihr" && session.last_named_gender == kFeminine) word = session.last_named_object;
+    if (word == "ihm" && (session.last_named_gender == kMasculine || session.last_named_gender == kNeuter)) {
       word = session.last_named_object;
     }
   }
@@ -142,12 +139,12 @@ ParseStep ResolveDativePronoun(GameSession& session, std::string& word) {
     const bool names_last = (!session.referent_masc.empty() && session.referent_masc == session.last_named_object) ||
                             (!session.referent_neuter.empty() && session.referent_neuter == session.last_named_object);
     if (names_last) {
-      if (session.referent_last_gender == 2) return Reject(session, DativeMessage("ihm"));
+      if (session.referent_last_gender == kFeminine) return Reject(session, DativeMessage("ihm"));
       word = session.referent_last;
     }
   } else if (word == "ihr") {
     if (session.referent_fem.empty()) return Reject(session, DativeMessage(word));
-    word = session.referent_last_gender == 2 ? session.referent_last : session.referent_fem;
+    word = session.referent_last_gender == kFeminine ? session.referent_last : session.referent_fem;
   }
   if (word == "ihm" || word == "ihr") return Reject(session, Cp850("[Ich verstehe den Bezug in diesem Satz nicht.]"));
   return std::nullopt;
@@ -161,7 +158,7 @@ ParseStep ResolveAccusativePronoun(GameSession& session, Console& console, std::
   ++c.pronoun_count;
   if (session.last_named_object.empty()) return Reject(session, Cp850("[Ich weiß nicht, auf was du dich beziehst.]"));
 
-  const int agreeing_gender = word == "ihn" ? 1 : word == "sie" ? 2 : 3;
+  const int agreeing_gender = word == "ihn" ? kMasculine : word == "sie" ? kFeminine : kNeuter;
   if (session.last_named_gender == agreeing_gender) {
     word = session.last_named_object;
     return std::nullopt;
@@ -169,7 +166,7 @@ ParseStep ResolveAccusativePronoun(GameSession& session, Console& console, std::
 
   std::string note;
   if (word == "ihn") {
-    if (session.referent_masc.empty()) return RejectAtOnce(session, console, ParserMessage(1));
+    if (session.referent_masc.empty()) return RejectAtOnce(session, console, ParserMessage(ParserText::kNoReferent));
     if (!IsPlayer(c.object1) && !IsPlayer(c.object2)) {
       word = session.referent_masc;
       note = IsPlayer(word) ? std::string("(dich selbst)") : "(den " + Capitalise(word) + ")";
@@ -181,10 +178,10 @@ ParseStep ResolveAccusativePronoun(GameSession& session, Console& console, std::
     } else if (!session.referent_plural.empty()) {
       word = session.referent_plural;
     } else {
-      return RejectAtOnce(session, console, ParserMessage(1));
+      return RejectAtOnce(session, console, ParserMessage(ParserText::kNoReferent));
     }
   } else {
-    if (session.referent_neuter.empty()) return RejectAtOnce(session, console, ParserMessage(1));
+    if (session.referent_neuter.empty()) return RejectAtOnce(session, console, ParserMessage(ParserText::kNoReferent));
     word = session.referent_neuter;
     note = "(das " + Capitalise(word) + ")";
   }
@@ -200,11 +197,11 @@ ParseStep ResolveAccusativePronoun(GameSession& session, Console& console, std::
 
 ParseStep CheckAlles(GameSession& session) {
   ParsedCommand& c = session.command;
-  if (c.alles_count > 1) return Reject(session, ParserMessage(2));
+  if (c.alles_count > 1) return Reject(session, ParserText::kAllesOncePerPart);
   if (c.alles_count != 1) return std::nullopt;
   const std::string& context = session.context_verb;
   if (c.verb.empty() && context.empty() && session.unknown_word_countdown == 0) {
-    return Reject(session, ParserMessage(5));
+    return Reject(session, ParserText::kNoVerb);
   }
   // "lies alles auf" picks everything up: it is "nimm alles", so its "auf"
   // is neither refused below nor left for the take handler.
@@ -215,7 +212,7 @@ ParseStep CheckAlles(GameSession& session) {
   if (c.object_count > 0) {
     if (c.verb == "nehme") return Reject(session, "[Das Spiel versteht nur die Eingabeform 'nehme alles'.]");
     if (c.verb == "lege") return Reject(session, "[Das Spiel versteht nur die Eingabeform 'lege alles hin'.]");
-    return Reject(session, ParserMessage(3));
+    return Reject(session, ParserText::kOnlyTakeAllOrDropAll);
   }
   if (picks_up) {
     c.verb = "nehme";
@@ -223,6 +220,6 @@ ParseStep CheckAlles(GameSession& session) {
     c.preposition_count = 0;
   }
   const bool takes_all = c.verb == "nehme" || c.verb == "lege" || context == "nehme" || context == "lege";
-  if (!takes_all && session.unknown_word_countdown == 0) return Reject(session, ParserMessage(3));
+  if (!takes_all && session.unknown_word_countdown == 0) return Reject(session, ParserText::kOnlyTakeAllOrDropAll);
   return std::nullopt;
 }

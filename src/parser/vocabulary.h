@@ -52,6 +52,8 @@ int NounGender(std::string_view word);
 
 // The nouns taken up by "sie": plurals and three feminine nouns.
 bool IsSieNoun(std::string_view word);
+// The plurals among them ("matte", "klingel", "strickleiter" are feminine).
+bool IsPluralNoun(std::string_view word);
 
 // The base form of an adjective, which may carry one of the endings "s", "n",
 // "m", "r" ("alten" -> "alte"); empty when the word is no adjective.

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/encoding.h"
 #include "console/status_bar.h"
 #include "console/text_output.h"
+#include "story/score.h"
 #include "story/story_text.h"
-#include "world/score.h"
+#include "world/encoding.h"
 #include "world/turn.h"
 
 namespace {
@@ -56,8 +56,8 @@ void RunEnding(GameSession& s, Console& console) {
   console.Clear();
   console.SetCursor(5, 1);
 
-  if (s.basket_carried == 1) AwardSilently(s, console);
-  if (s.bouquet_carried == 1) AwardSilently(s, console);
+  if (s.basket_carried) AwardSilently(s, console);
+  if (s.bouquet_carried) AwardSilently(s, console);
 
   s.place_name = "Im Haus deiner Oma";
   WriteLine(console, s.accent_colour, s.place_name);
@@ -72,9 +72,9 @@ void RunEnding(GameSession& s, Console& console) {
   WriteLine(console, kWhite, Cp850("Du hast das Spiel erfolgreich beendet! Herzlichen Glückwunsch!"));
   console.SetForeground(kLightGrey);
   console.LineEnd();
-  WriteLine(console, kLightGrey,
-            "Du hast" + NumberText(s.score) + "von 30 Punkten in" + NumberText(s.move_count) +
-                Cp850("Zügen erreicht."));
+  WriteLine(
+      console, kLightGrey,
+      "Du hast" + NumberText(s.score) + "von 30 Punkten in" + NumberText(s.move_count) + Cp850("Zügen erreicht."));
 
   console.LineEnd();
   WriteLine(console, kLightGrey, Cp850("Möchtest du das Spiel (n)eu beginnen oder be(e)nden?"));
@@ -93,7 +93,8 @@ void RunEnding(GameSession& s, Console& console) {
     if (key == 'e') {
       console.SetCursor(question_row, 1);
       console.LineEnd();
-      WriteLine(console, kWhite, Cp850("Danke fürs Spielen! Lob und Kritik gerne per E-Mail an quendelmar@example.org"));
+      WriteLine(console, kWhite,
+                Cp850("Danke fürs Spielen! Lob und Kritik gerne per E-Mail an quendelmar@example.org"));
       RedrawStatusBar(s, console);
       console.Sleep(kExitDelay);
       throw ProgramExit{0};

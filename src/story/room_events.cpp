@@ -1,11 +1,11 @@
 #include "story/room_events.h"
 
 #include "console/console.h"
-#include "console/encoding.h"
 #include "console/text_output.h"
+#include "story/score.h"
 #include "story/story_text.h"
+#include "world/encoding.h"
 #include "world/objects.h"
-#include "world/score.h"
 
 namespace {
 
@@ -18,20 +18,13 @@ void PrintAfterLineEnd(GameSession& s, Console& console, std::string_view utf8) 
 // The events print their line ends directly; in full mode the pager is told
 // of them ahead.
 void CountLinesInFullMode(GameSession& s, int lines) {
-  if (s.brief_mode == 0) s.lines_since_pause = static_cast<std::int16_t>(s.lines_since_pause + lines);
-}
-
-void Award(GameSession& s, Console& console, int& flag, int points) {
-  if (flag != 0) return;
-  flag = 1;
-  s.score_award = points;
-  AwardPoints(s, console);
+  if (!s.brief_mode) s.lines_since_pause = static_cast<std::int16_t>(s.lines_since_pause + lines);
 }
 
 }  // namespace
 
 void RunArrivalEvents(GameSession& s, Console& console) {
-  if (s.current_room == 10 && s.key_bent == 0 && s.cigar_smoke_noticed == 0) {
+  if (s.current_room == kBridge && !s.key_bent && !s.cigar_smoke_noticed) {
     CountLinesInFullMode(s, 2);
     PrintAfterLineEnd(s, console,
                       Paragraph("Für einen ganz kurzen Moment steigt dir der Duft von Zigarrenrauch in die Nase. "
@@ -39,7 +32,7 @@ void RunArrivalEvents(GameSession& s, Console& console) {
     s.cigar_smoke_noticed = 1;
   }
 
-  if (s.current_room == 3 && s.spare_key_found == 1 && s.little_bear_seen == 0) {
+  if (s.current_room == kDeepForest && s.spare_key_found && !s.little_bear_seen) {
     CountLinesInFullMode(s, 2);
     PrintAfterLineEnd(s, console,
                       Paragraph("Ein kleiner gelber Bär mit einem zu kurzen roten Pullover kommt kopfschüttelnd aus "
@@ -51,7 +44,7 @@ void RunArrivalEvents(GameSession& s, Console& console) {
     s.little_bear_seen = 1;
   }
 
-  if (s.current_room == 7 && s.sheep_state == 1 && s.sheep_room == 7) {
+  if (s.current_room == kBridgeApproach && s.sheep_state == kSheepFollowing && s.sheep_room == kBridgeApproach) {
     CountLinesInFullMode(s, 5);
     PrintAfterLineEnd(s, console,
                       Paragraph("Blitzartig stürzt sich der Wolf mit einer Schere bewaffnet auf das Schaf und "
@@ -60,34 +53,34 @@ void RunArrivalEvents(GameSession& s, Console& console) {
     PrintAfterLineEnd(s, console,
                       Paragraph("Das Schaf schaut noch einen Moment belämmert in die Runde und läuft schließlich "
                                 "nach Süden in den Wald hinein."));
-    s.sheep_state = 4;
+    s.sheep_state = kSheepShorn;
     s.sheep_room = kSheepRanOff;
     s.wolf_has_sheep = 1;
-    Award(s, console, s.sheep_points_given, 4);
+    AwardOnce(s, console, s.sheep_points_given, 4);
   }
 
-  if (s.current_room == 7 && s.wolf_gone == 0 && s.ball_state < 5 && s.sheep_state < 5 &&
-      !(s.sheep_points_given == 1 && s.wolf_grabbed_ball == 1)) {
+  if (s.current_room == kBridgeApproach && !s.wolf_gone && s.ball_state < kBallGone && s.sheep_state < kSheepGone &&
+      !(s.sheep_points_given && s.wolf_grabbed_ball)) {
     PrintAfterLineEnd(s, console, Paragraph("Vor der Brücke steht der Wolf und versperrt dir den Weg nach Norden."));
   }
 }
 
 bool RunBeeSwarm(GameSession& s, Console& console) {
-  const bool jar_open = s.honey_jar_state == 0 || s.honey_jar_state == 1;
-  if (s.current_room != 4 || s.honey_jar_carried != 1 || s.bees_at_jar != 0 || !jar_open) return false;
+  const bool jar_open = s.honey_jar_state == kLidLoose || s.honey_jar_state == kLidCarried;
+  if (s.current_room != kBeeMeadow || !s.honey_jar_carried || s.bees_at_jar || !jar_open) return false;
   PrintAfterLineEnd(s, console,
                     Paragraph("Sofort bist du umzingelt von Dutzenden Bienen, die im Sturzflug auf das offene "
                               "Honigglas zuschießen. Vor Schreck stellst du es auf den Boden. Die Bienen machen sich "
                               "begeistert darüber her und haben für den Rest der Wiese kein Auge mehr übrig."));
   s.honey_jar_carried = 0;
-  s.honey_jar_room = 4;
+  s.honey_jar_room = kBeeMeadow;
   s.bees_at_jar = 1;
-  Award(s, console, s.bees_points_given, 3);
+  AwardOnce(s, console, s.bees_points_given, 3);
   return true;
 }
 
 void RunGrasshopper(GameSession& s, Console& console) {
-  if (s.current_room != 4 || s.grasshopper_seen != 0) return;
+  if (s.current_room != kBeeMeadow || s.grasshopper_seen) return;
   PrintAfterLineEnd(s, console,
                     Paragraph("Im Augenwinkel siehst du einen grünen Grashüpfer mit einem braunen Hut, der eilig "
                               "zwischen den Blumen verschwindet. Hatte er da etwa eine Geige unter dem Arm?"));

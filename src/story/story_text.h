@@ -17,7 +17,7 @@ constexpr size_t ScreenLength(std::string_view utf8) {
 }
 
 // A paragraph that fits the message line; longer ones do not compile.
-consteval std::string_view Paragraph(std::string_view utf8) {
+consteval const char* Paragraph(const char* utf8) {
   if (ScreenLength(utf8) > kMessageLineLength) throw "longer than the message line";
   return utf8;
 }

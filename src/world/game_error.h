@@ -4,11 +4,11 @@
 #pragma once
 
 enum ErrorCode : int {
-  kErrorBadValue = 5,        // a save file holds a value that is not a number
+  kErrorBadValue = 5,  // a save file holds a value that is not a number
   kErrorFileNotFound = 53,
-  kErrorFileExists = 55,     // exists already, or is in use
+  kErrorFileExists = 55,  // exists already, or is in use
   kErrorDiskFull = 61,
-  kErrorPastEnd = 62,        // a save file ends before all its values
+  kErrorPastEnd = 62,  // a save file ends before all its values
   kErrorWriteProtected = 70,
   kErrorDeviceNotReady = 71,
   kErrorDeviceIo = 72,

@@ -8,15 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "parser/parsed_command.h"
-
-// Where an object is when it is not carried.
-enum Location : int {
-  kNotInPlay = 0,
-  kLostForGood = 20,
-  kSheepRanOff = 111,
-  kVoucherHandedOver = 500,
-};
+#include "world/parsed_command.h"
+#include "world/states.h"
 
 struct GameSession {
   // --- Turn loop ---
@@ -78,16 +71,16 @@ struct GameSession {
   int context_verb_turns = 0;
   std::string addressed_person;
   int addressed_person_gender = 0;
-  std::string sentence_text;  // the sentence last split off the line, as typed (lower case)
+  std::string sentence_text;    // the sentence last split off the line, as typed (lower case)
   int sentence_from_queue = 0;  // 1 while a later sentence of a typed line runs
   // Name forms of the objects for the answers, each with a trailing blank.
-  std::string object1_phrase;          // "Korb ", "Spieler " for the player
+  std::string object1_phrase;  // "Korb ", "Spieler " for the player
   std::string object2_phrase;
-  std::string object1_article;         // accusative: "den ", "die ", "das "
+  std::string object1_article;  // accusative: "den ", "die ", "das "
   std::string object2_article;
   std::string object1_dative_article;  // "dem ", "der ", "dem "
   std::string object2_dative_article;
-  std::string visible_words;           // " word word ... ": what may be named here and now
+  std::string visible_words;  // " word word ... ": what may be named here and now
 
   // --- Rooms ---
   int current_room = 0;
@@ -187,3 +180,7 @@ struct GameSession {
 
 // The values of a new game (all others stay 0 or empty).
 void SetInitialValues(GameSession& session);
+
+// The next turn reads `line` as if it had been typed, without a prompt and
+// without the blank line before it; the rest of the typed line is dropped.
+void ReadLineNext(GameSession& session, std::string line);

@@ -1,12 +1,11 @@
-// The portable objects: their name forms, the joined lists built from them,
-// and the inventory.
+// The portable objects: what lies in the current room, what the player
+// carries, and the joined lists built from their name forms.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "world/game_session.h"
-#include "world/turn.h"
 
 // Joins names the way every listing does: "A", "A und B", "A, B und C".
 // The caller adds the opening and closing text.
@@ -20,6 +19,5 @@ std::vector<std::string> ObjectsLyingHere(const GameSession& session);
 // carried objects, in inventory order.
 std::vector<std::string> CarriedObjects(const GameSession& session);
 
-// The inventory command: counts a move and leaves the answer in the message
-// line.
-TurnEnd ShowInventory(GameSession& session);
+// Whether the honey jar is open: its lid lies loose or is carried on its own.
+bool JarIsOpen(const GameSession& session);

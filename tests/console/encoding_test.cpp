@@ -1,4 +1,4 @@
-#include "console/encoding.h"
+#include "world/encoding.h"
 
 #include <gtest/gtest.h>
 

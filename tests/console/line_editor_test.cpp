@@ -10,10 +10,10 @@
 
 #include "console/button_labels.h"
 #include "console/console.h"
-#include "console/encoding.h"
+#include "world/encoding.h"
 #include "console/key_codes.h"
 #include "console/scripted_frontend.h"
-#include "console/text_case.h"
+#include "world/text_case.h"
 #include "support/game_harness.h"
 #include "world/game_session.h"
 
@@ -52,7 +52,10 @@ class LineEditorTest : public ::testing::Test {
     frontend.Type(typed);
     for (const int code : keys) frontend.Key(code);
     try {
-      ReadCommandLine(session, console, row, 1, ">", 77, field, 1, 1, 0, 0, 1);
+      CommandLineOptions options;
+      options.row = row;
+      options.field_width = field;
+      ReadCommandLine(session, console, options);
       entered = true;
     } catch (const ProgramExit&) {
       entered = false;

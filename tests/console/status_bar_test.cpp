@@ -6,9 +6,9 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/encoding.h"
+#include "world/encoding.h"
 #include "console/scripted_frontend.h"
-#include "world/movement.h"
+#include "world/rooms.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "console/console.h"
-#include "console/encoding.h"
+#include "world/encoding.h"
 #include "console/scripted_frontend.h"
 
 namespace {

@@ -24,7 +24,7 @@
 #include <utility>
 #include <vector>
 
-#include "console/encoding.h"
+#include "world/encoding.h"
 
 class PtyTerminal {
  public:

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "console/console.h"
-#include "console/encoding.h"
+#include "world/encoding.h"
 #include "console/terminal_frontend.h"
 #include "end_to_end/pty_terminal.h"
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "console/encoding.h"
+#include "world/encoding.h"
 #include "parser/sentences.h"
 #include "world/game_session.h"
 

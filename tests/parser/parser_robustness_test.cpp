@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "console/console.h"
-#include "console/encoding.h"
+#include "world/encoding.h"
 #include "console/scripted_frontend.h"
-#include "parser/command_processor.h"
+#include "app/play_sentence.h"
 #include "world/game_session.h"
 
 namespace {
@@ -31,7 +31,7 @@ int RunLine(GameSession& session, Console& console, const std::string& line) {
     if (session.context_verb_turns > 0) --session.context_verb_turns;
     session.command = ParsedCommand{};
     session.message_line.clear();
-    ProcessCommand(session, console, origin);
+    PlaySentence(session, console, origin);
     if (session.more_sentences_pending == 1) {
       session.input_line = session.pending_sentences + " ";
       session.more_sentences_pending = 0;

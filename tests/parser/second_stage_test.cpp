@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "console/encoding.h"
+#include "world/encoding.h"
 #include "parser/name_forms.h"
 #include "support/game_harness.h"
 

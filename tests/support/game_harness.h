@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/game.h"
-#include "app/random_source.h"
+#include "world/random_source.h"
 #include "console/console.h"
-#include "console/encoding.h"
+#include "world/encoding.h"
 #include "console/scripted_frontend.h"
 
 // Hands out queued numbers, then `fallback` (70: no ambience message).

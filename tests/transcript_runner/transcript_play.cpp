@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "app/game.h"
-#include "app/random_source.h"
+#include "world/random_source.h"
 #include "console/console.h"
 #include "console/line_frontend.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "support/game_harness.h"
-#include "world/movement.h"
+#include "world/rooms.h"
 
 namespace {
 
