@@ -2,7 +2,6 @@
 
 #include "console/text_output.h"
 #include "story/room_descriptions.h"
-#include "story/verbs/handlers.h"
 #include "world/encoding.h"
 #include "world/rooms.h"
 
@@ -166,14 +165,4 @@ TurnEnd EnterRoom(GameSession& s, Console& console, int room) {
   s.current_room = room;
   DescribeRoom(s, console);
   return TurnEnd::kTopOfTurn;
-}
-
-TurnStep Follow(GameSession& s, Console& console) {
-  if (s.command.verb != "folge") return std::nullopt;
-  // The humming leads to the bee meadow.
-  if (s.command.object1 == "gesumme" && s.current_room == kDeepForest) {
-    PrintMessage(s, console, "(gehe nach Westen)");
-    return EnterRoom(s, console, kBeeMeadow);
-  }
-  return std::nullopt;
 }
