@@ -58,6 +58,7 @@ void Game::Restart() {
 
 TurnEnd Game::RunTurn() {
   GameSession& s = session_;
+  s.random = &random_;
   console_.SetCursorVisible(false);
   ++s.lines_since_pause;
   // The console's size needs no care here: the terminal front end keeps the

@@ -11,6 +11,8 @@
 #include "world/parsed_command.h"
 #include "world/states.h"
 
+class RandomSource;
+
 struct GameSession {
   // --- Turn loop ---
   std::int16_t lines_since_pause = 0;  // lines printed since the last paging pause
@@ -29,6 +31,10 @@ struct GameSession {
   int hare_seen = 0;
   int frog_lament_shown = 0;
   int moves_at_prompt = 0;
+  // The game's source of chance, for the answers drawn at random. Not game
+  // state: the turn loop sets it at the top of every turn, and it is never
+  // saved.
+  RandomSource* random = nullptr;
 
   // --- Text output ---
   std::string message_line;  // at most 255 characters

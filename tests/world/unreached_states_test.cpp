@@ -198,7 +198,8 @@ const Case kCases[] = {
      "|>lege honig hin|(das honigglas)|Du legst das Honigglas hin.|"
      "|>nimm honig|(das honigglas)|Du nimmst das Honigglas.||>nimm honig|Der Honig ist bereits in deinem Besitz.|"
      "|>nimm honigglas|Das Honigglas ist bereits in deinem Besitz.|"
-     "|>nimm deckel|Der Deckel ist bereits in deinem Besitz.||>nimm den deckel ab|(öffne das Glas)"},
+     "|>nimm deckel|Der Deckel ist bereits in deinem Besitz.||>nimm den deckel ab|(öffne das Glas)"
+     "|Das Honigglas ist jetzt offen."},
     {"the loose lid",
      [](S& s) { OpenJarCarried(s); s.current_room = 1; },
      ">lege deckel hin|Du legst den Deckel hin.||>nimm deckel|Du nimmst den Deckel.|"

@@ -90,7 +90,8 @@ bool IsPlainDrop(ParsedCommand& c) {
   return false;
 }
 
-// Putting down what is not carried.
+}  // namespace
+
 TurnEnd RefuseDrop(GameSession& s, Console& console) {
   const ParsedCommand& c = s.command;
   if (c.object1 == "deckel" && (s.honey_jar_state == kLidOnCarriedJar || s.honey_jar_state == kLidOnLyingJar)) {
@@ -103,8 +104,6 @@ TurnEnd RefuseDrop(GameSession& s, Console& console) {
   }
   return Answer(s, "Du besitzt " + s.object1_article + TrimBlanks(s.object1_phrase) + " nicht.");
 }
-
-}  // namespace
 
 TurnStep TakeObject(GameSession& s, Console& console) {
   ParsedCommand& c = s.command;

@@ -16,6 +16,10 @@ TurnStep TakeObject(GameSession& session, Console& console);
 // the object is not carried; the verb chain then goes on.
 TurnStep DropObject(GameSession& session, Console& console);
 
+// Putting down what is not carried: the lid on the jar, the cake and the
+// wine in the basket, anything else.
+TurnEnd RefuseDrop(GameSession& session, Console& console);
+
 TurnEnd TakeAll(GameSession& session, Console& console);
 TurnEnd DropAll(GameSession& session, Console& console);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "console/text_output.h"
 #include "parser/name_forms.h"
@@ -11,12 +12,30 @@
 #include "story/story_text.h"
 #include "story/verbs/chain.h"
 #include "world/encoding.h"
+#include "world/objects.h"
 
 // Object 1 as the answers name it, with the trailing blank of the pieces
 // they are composed of: "den Korb ", "Spieler " for the player.
 std::string ObjectPhrase(const GameSession& session);
 // The same without the trailing blank: "den Korb".
 std::string ObjectName(const GameSession& session);
+
+// An object in the dative, without a trailing blank: "dem Wolf", "der Oma"
+// (whose name takes no article: "Oma"), "den Schafen", "dir" for the player.
+std::string DativeName(const GameSession& session, int object);
+
+// The characters by their words: one sheep, or the herd; Grandma.
+bool IsSheep(std::string_view noun);  // "schaf", "schafe", "schafherde"
+bool IsOma(std::string_view noun);
+
+// The command acts on other objects now, as if they had been named: the
+// beaver and the coin when paying, the jar when the lid is meant. Their name
+// forms are filled anew.
+void SetObjects(GameSession& session, const char* object1, int gender1, const char* object2 = nullptr,
+                int gender2 = kNoGender);
+// Object 1 steps back to be object 2 and `noun` comes first: the listener
+// chosen for a topic, the player sitting on a seat.
+void PutInFront(GameSession& session, std::string_view noun, int gender);
 
 // The verb's infinitive as the answers use it: "schiebe" gives "schieben";
 // "schließe" with "auf", "ab" or "zu" gives "aufschließen" and so on.
