@@ -28,9 +28,8 @@ TurnEnd ShowMouseHelp(GameSession& session, Console& console) {
       "ein Mausklick mit der linken Taste auf einen leeren Bildschirmbereich löscht ein Zeichen.",
       "Bei leerer Eingabezeile ruft die rechte Maustaste häufig verwendete Verben auf und schließt ansonsten die "
       "Eingabe ab.",
-      "In der Fensterdarstellung muss der Quick-Edit-Modus ausgeschaltet sein, damit die Maussteuerung "
-      "funktioniert. Ab Windows XP: Rechter Mausklick auf Fenster-Titelleiste, Eigenschaften, Optionen: "
-      "Quick-Edit-Modus deaktivieren.",
+      "Mausklicks erreichen das Spiel in Terminals, die sie an Programme melden, etwa xterm, GNOME Terminal oder "
+      "Konsole; in tmux schaltet 'set -g mouse on' sie ein. Im Zeilenmodus gibt es keine Maus.",
       "Die Maussteuerung sollte nun nach der ersten getippten Eingabe funktionieren.",
   };
   int number = 0;
@@ -67,7 +66,7 @@ TurnEnd ShowCredits(GameSession& session, Console& console) {
 
 TurnEnd ShowVersion(GameSession& session, Console& console) {
   PrintMessage(session, console, "Quendelmar - Edition 2");
-  PrintMessage(session, console, "Ein Spiel vom Quendelmar-Team, erdacht am Waldrand und geschrieben im Dickicht.");
+  PrintMessage(session, console, "Ein Spiel vom Quendelmar-Team, erdacht am Waldrand, geschrieben im Dickicht.");
   return Answer(session, "Version 2.0 vom 05.09.2018.");
 }
 
@@ -111,13 +110,13 @@ TurnEnd ShowBackground(GameSession& session, Console& console) {
       "Die Edition 2 bietet gegenüber der Version 1.0 eine größere Spielwelt, mehr Rätsel und einen deutlich "
       "erweiterten Wortschatz. Dafür ist sie auch ein wenig schwieriger geworden: Der Wolf ist nicht dümmer "
       "geworden, und der Biber schenkt dir nichts.",
-      "Die ursprüngliche Version 1.0 wurde für Windows XP programmiert, ist jedoch, ebenso wie die Edition 2, ab "
-      "Windows 95 bis Windows 10 lauffähig.",
+      "Die ursprüngliche Version 1.0 wurde für Windows XP programmiert. Die Edition 2 läuft in Linux-Terminals und, "
+      "für Pipes, Skripte und Bildschirmleser, auch im Zeilenmodus.",
       "",
       "Das Spiel darf kostenlos und unverändert weitergegeben werden, an Freunde, Verwandte und Großmütter. Geld "
       "darf dafür niemand verlangen, auch kein Biber.",
       "",
-      "Lob, Kritik, gefundene Fehler und Verbesserungsvorschläge nimmt der Autor gerne entgegen. Schreibe einfach "
+      "Lob, Kritik, gefundene Fehler und Verbesserungsvorschläge nimmt der Autor gerne entgegen. Schreib einfach "
       "an quendelmar@example.org, der Wolf liest nicht mit.",
   };
   PrintMessage(session, console, "");

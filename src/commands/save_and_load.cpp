@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "commands/save_file.h"
+#include "story/room_descriptions.h"
 #include "console/console.h"
 #include "console/key_codes.h"
 #include "console/text_output.h"
@@ -330,5 +331,8 @@ TurnEnd LoadGame(GameSession& session, Console& console) {
   session.frog_lament_shown = 0;
   session.hare_seen = 0;
   session.first_prompt_done = 1;
+  // The player sees where the game goes on.
+  console.LineEnd();
+  DescribeRoomInFull(session, console);
   return TurnEnd::kTopOfTurn;
 }

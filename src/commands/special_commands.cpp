@@ -87,10 +87,7 @@ TurnEnd ClearScreen(GameSession& session, Console& console) {
   console.SetColours(kLightGrey, kBlack);
   console.Clear();
   console.SetCursor(4, 1);
-  // The full description, as looking around gives it.
-  session.command.verb = "schaue";
-  DescribeRoom(session, console);
-  session.command.verb.clear();
+  DescribeRoomInFull(session, console);
   return TurnEnd::kTopOfTurn;
 }
 

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 
 #include "console/console.h"
@@ -35,6 +36,7 @@ constexpr int kOwnCtrlDelete = KEY_MAX + 103;
 constexpr int kOwnCtrlBackspace = KEY_MAX + 104;
 
 constexpr int kInputPollMs = 100;
+constexpr int kFirstTextRow = 4;  // rows 1 to 3 are the status bar
 constexpr int kSleepStepMs = 20;
 
 // Signal state. The handlers may only touch these.
@@ -262,7 +264,7 @@ int DecodeCursesKey(bool function_key, int value, const TerminalKeyMap& keys) {
 std::vector<std::string> TooSmallNotice(int width) {
   width = std::max(width, 1);
   static constexpr std::array<std::string_view, 2> kParagraphs = {
-      "Das Fenster ist zu klein.", "Bitte vergrößere es auf mindestens 80 x 25 Zeichen."};
+      "Das Fenster ist zu klein.", "Bitte vergrößere es auf mindestens 80 x 24 Zeichen."};
   std::vector<std::string> out;
   for (const std::string_view paragraph : kParagraphs) {
     std::u32string line;
@@ -391,7 +393,7 @@ TerminalFrontend::TerminalFrontend() {
   std::memcpy(g_reset, reset.data(), g_reset_length);
   InstallCrashHandlers();
 
-  too_small_ = LINES < kScreenRows || COLS < kScreenCols;
+  Resized();
   ShowCursor(false);
 }
 
@@ -445,16 +447,38 @@ void TerminalFrontend::ShowCursor(bool visible) {
   }
 }
 
+int TerminalFrontend::HiddenRow() const {
+  if (LINES >= kScreenRows) return 0;
+  // One row short: the topmost text row, which the pager never lets unread
+  // text reach; a full-screen display gives up its last row instead.
+  return full_screen_ ? kScreenRows : kFirstTextRow;
+}
+
+int TerminalFrontend::TerminalRowOf(int console_row) const {
+  const int hidden = HiddenRow();
+  if (console_row == hidden) return -1;
+  return hidden != 0 && console_row > hidden ? console_row - 2 : console_row - 1;
+}
+
+int TerminalFrontend::ConsoleRowOf(int terminal_row) const {
+  const int hidden = HiddenRow();
+  const int row = terminal_row + 1;
+  return hidden != 0 && row >= hidden ? row + 1 : row;
+}
+
 void TerminalFrontend::DrawConsole(const Console& console) {
   for (int row = 1; row <= kScreenRows; ++row) {
+    const int line = TerminalRowOf(row);
+    if (line < 0) continue;
     for (int col = 1; col <= kScreenCols; ++col) {
       const Cell& cell = console.ShownCell(row, col);
-      PutChar(row - 1, col - 1, UnicodeOfCp850(cell.ch), AttributesOf(cell.fg, cell.bg), PairOf(cell.fg, cell.bg));
+      PutChar(line, col - 1, UnicodeOfCp850(cell.ch), AttributesOf(cell.fg, cell.bg), PairOf(cell.fg, cell.bg));
     }
   }
-  if (console.CursorVisible()) {
+  const int cursor_line = TerminalRowOf(console.CursorRow());
+  if (console.CursorVisible() && cursor_line >= 0) {
     ShowCursor(true);
-    wmove(stdscr, console.CursorRow() - 1, console.CursorCol() - 1);
+    wmove(stdscr, cursor_line, console.CursorCol() - 1);
   } else {
     ShowCursor(false);
   }
@@ -485,22 +509,49 @@ void TerminalFrontend::Present(const Console& console) {
 }
 
 void TerminalFrontend::Resized() {
-  too_small_ = LINES < kScreenRows || COLS < kScreenCols;
+  too_small_ = LINES < kScreenRows - 1 || COLS < kScreenCols;
   // The terminal may have kept, cut or reflowed the old picture: paint anew.
   werase(stdscr);
   clearok(curscr, TRUE);
 }
 
+std::optional<char32_t> TerminalFrontend::GatherUtf8(unsigned char byte) {
+  const bool continuation = (byte & 0xC0) == 0x80;
+  if (!utf8_pending_.empty() && !continuation) utf8_pending_.clear();  // an unfinished character gives way
+  if (utf8_pending_.empty() && byte < 0x80) return byte;
+  utf8_pending_ += static_cast<char>(byte);
+  const auto lead = static_cast<unsigned char>(utf8_pending_[0]);
+  const size_t length = (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+  if (length != 0 && utf8_pending_.size() < length) return std::nullopt;
+  std::string_view text = utf8_pending_;
+  const char32_t code_point = length == 0 ? 0xFFFD : DecodeUtf8(text);
+  utf8_pending_.clear();
+  if (code_point == 0xFFFD) return std::nullopt;  // malformed: dropped like any invalid byte
+  return code_point;
+}
+
 InputEvent TerminalFrontend::Wait(const Console& console, WaitKind) {
   Present(console);
   for (;;) {
-    wint_t value = 0;
-    const int status = wget_wch(stdscr, &value);
-    if (status == ERR) {  // the poll interval passed, or a signal came
+    if (!too_small_ && !kept_keys_.empty()) {
+      const int kept = kept_keys_.front();
+      kept_keys_.pop_front();
+      return InputEvent::Key(kept);
+    }
+    // Bytes, not wide characters: the game decodes UTF-8 itself, strictly,
+    // so that a malformed sequence cannot swallow the keys after it.
+    const int value = wgetch(stdscr);
+    if (value == ERR) {  // the poll interval passed, or a signal came
       ThrowIfHungUp();
       continue;
     }
-    const int code = DecodeCursesKey(status == KEY_CODE_YES, static_cast<int>(value), keys_);
+    const bool function_key = value >= KEY_MIN;
+    std::optional<char32_t> character;
+    if (!function_key) {
+      character = GatherUtf8(static_cast<unsigned char>(value));
+      if (!character) continue;
+    }
+    const int code = DecodeCursesKey(function_key, function_key ? value : static_cast<int>(*character), keys_);
     if (code == kInterruptKey) throw ProgramExit{130};
     if (code == kResizeKey) {
       Resized();
@@ -511,10 +562,16 @@ InputEvent TerminalFrontend::Wait(const Console& console, WaitKind) {
       MEVENT mouse{};
       if (getmouse(&mouse) != OK || too_small_) continue;
       const int button = (mouse.bstate & BUTTON1_PRESSED) != 0 ? 1 : (mouse.bstate & BUTTON3_PRESSED) != 0 ? 2 : 0;
-      if (button == 0 || mouse.y < 0 || mouse.y >= kScreenRows || mouse.x < 0 || mouse.x >= kScreenCols) continue;
-      return InputEvent::Mouse(button, mouse.y + 1, mouse.x + 1);
+      const int row = ConsoleRowOf(mouse.y);
+      if (button == 0 || mouse.y < 0 || row > kScreenRows || mouse.x < 0 || mouse.x >= kScreenCols) continue;
+      return InputEvent::Mouse(button, row, mouse.x + 1);
     }
-    if (code == kNoKey || too_small_) continue;
+    if (code == kNoKey) continue;
+    // Typed while the window is too small: kept for when it is large enough.
+    if (too_small_) {
+      kept_keys_.push_back(code);
+      continue;
+    }
     return InputEvent::Key(code);
   }
 }

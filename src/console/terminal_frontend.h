@@ -4,6 +4,8 @@
 // as it was found.
 #pragma once
 
+#include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,7 +36,7 @@ inline constexpr int kResizeKey = -3;     // the window changed its size
 // character, or 1000 + scan code of an extended key (F1 = 1059, Up = 1072).
 int DecodeCursesKey(bool function_key, int value, const TerminalKeyMap& keys);
 
-// The lines of the notice shown while the window is smaller than 80 x 25,
+// The lines of the notice shown while the window is smaller than 80 x 24,
 // wrapped to `width` columns (at least one), UTF-8.
 std::vector<std::string> TooSmallNotice(int width);
 
@@ -55,6 +57,8 @@ class TerminalFrontend : public Frontend {
   void Sleep(const Console& console, int milliseconds) override;
   void DiscardInput() override;
   void SetTitle(std::string_view title) override;
+  void FullScreenBegins(const Console&) override { full_screen_ = true; }
+  void FullScreenEnds(const Console&) override { full_screen_ = false; }
 
  private:
   void Present(const Console& console);
@@ -62,6 +66,11 @@ class TerminalFrontend : public Frontend {
   void DrawNotice();
   void ShowCursor(bool visible);
   void Resized();
+  // A window of 24 rows shows all but one row of the screen.
+  int HiddenRow() const;              // 0 when every row fits
+  int TerminalRowOf(int console_row) const;  // from 0; -1 for the hidden row
+  int ConsoleRowOf(int terminal_row) const;  // from 1
+  std::optional<char32_t> GatherUtf8(unsigned char byte);
   void WriteTitle();
   int PairOf(int fg, int bg) const;
   int AttributesOf(int fg, int bg) const;
@@ -70,6 +79,9 @@ class TerminalFrontend : public Frontend {
   TerminalKeyMap keys_;
   int colour_mode_ = 0;  // 16, 8 or 0 (no colours)
   bool too_small_ = false;
+  bool full_screen_ = false;
+  std::deque<int> kept_keys_;  // typed while the window was too small
+  std::string utf8_pending_;   // the first bytes of a character
   int cursor_shown_ = -1;  // as last set with curs_set, -1 unknown
   std::string title_;      // UTF-8
   bool title_pending_ = false;

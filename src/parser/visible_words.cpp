@@ -102,6 +102,9 @@ void BuildVisibleWords(GameSession& s) {
   if (here_or_carried(s.grass_carried, s.grass_room)) Add(list, "gras");
   if (s.sheep_state == kSheepFollowing) Add(list, "schaf");
   if (s.rapunzel_visible) Add(list, "rapunzel");
+  // At the open door the grandmother is within call, and the girl can bring
+  // her the basket.
+  if (room == kHouseFront && s.door_open) Add(list, "oma großmutter omi");
   if (room == kWell && s.frog_state < kFrogIsToad) Add(list, "frosch");
   if ((s.honey_jar_state == kLidLoose || s.honey_jar_state == kLidOnLyingJar) && s.lid_room == room)
     Add(list, "deckel");

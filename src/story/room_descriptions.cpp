@@ -315,10 +315,7 @@ void PrintFullForm(GameSession& s, Console& console, const FullForm& paras) {
   }
 }
 
-}  // namespace
-
-void DescribeRoom(GameSession& session, Console& console) {
-  GameSession& s = session;
+void Describe(GameSession& s, Console& console, bool in_full) {
   if (s.current_room == kHouseInside) RunEnding(s, console);
   // The tower's inside is never entered and has no description.
   if (!IsPlaceToStand(s.current_room)) return;
@@ -332,7 +329,7 @@ void DescribeRoom(GameSession& session, Console& console) {
   console.SetForeground(kLightGrey);
 
   int& visited = VisitedFlag(s, s.current_room);
-  if (s.brief_mode && visited && s.command.verb != "schaue") {
+  if (s.brief_mode && visited && !in_full) {
     for (const std::string& sentence : ShortForm(s)) {
       console.LineEnd();
       PrintMessage(s, console, sentence);
@@ -350,3 +347,11 @@ void DescribeRoom(GameSession& session, Console& console) {
   RunGrasshopper(s, console);
   PrintObjectsPresent(s, console, lying_here);
 }
+
+}  // namespace
+
+void DescribeRoom(GameSession& session, Console& console) {
+  Describe(session, console, session.command.verb == "schaue");
+}
+
+void DescribeRoomInFull(GameSession& session, Console& console) { Describe(session, console, true); }

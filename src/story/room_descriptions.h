@@ -7,4 +7,7 @@
 
 class Console;
 
+// The short form on a brief revisit, unless the command looks around.
 void DescribeRoom(GameSession& session, Console& console);
+// The full form whatever the mode, as looking around gives it.
+void DescribeRoomInFull(GameSession& session, Console& console);

@@ -350,6 +350,13 @@ char32_t DecodeUtf8(std::string_view& text) {
     }
     code_point = (code_point << 6) | (next & 0x3F);
   }
+  // Overlong forms ("/" as C0 AF), surrogates and code points beyond Unicode
+  // are not characters: they go like any invalid byte.
+  constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (code_point < kShortest[length] || (code_point >= 0xD800 && code_point <= 0xDFFF) || code_point > 0x10FFFF) {
+    text.remove_prefix(1);
+    return 0xFFFD;
+  }
   text.remove_prefix(length);
   return code_point;
 }

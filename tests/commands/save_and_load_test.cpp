@@ -86,7 +86,7 @@ TEST_F(SaveAndLoadTest, FiftySavesAtMostAreListedWithAWarning) {
   keys.insert(keys.end(), {kUp, kEnter});
   Play({"laden"}, keys);
   EXPECT_EQ(game->Row(5), "Spielstand 'S48' wurde geladen.");
-  EXPECT_EQ(game->Row(7), ">");  // the prompt right below
+  EXPECT_EQ(game->Row(7), "Am Waldeingang");  // the room is described below
 }
 
 // A save that cannot be read ends in the error handler; the game restarts

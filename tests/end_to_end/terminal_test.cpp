@@ -165,6 +165,8 @@ TEST_F(TerminalTest, KeysArriveAsPcConsoleCodesInEveryTerminalAndLocale) {
       {"Taste 148", {}, "ö"},           {"Taste 142", {}, "Ä"},            {"Taste 43", {}, "+"},
       // Keys and characters the game does not know give no event: the next one is the x.
       {"Taste 120", {}, "€\x01\x1a中\033[5~\033[2~x"},  // also Page Up and Insert
+      {"Taste 121", {}, "\xC0\xAF\xE0\x80\xAF\xED\xA0\x80\xFFy"},  // overlong forms, surrogates, stray bytes
+      {"Taste 132", {}, "\xC3\xA4"},
   };
   // xterm-256color and tmux-256color name the Ctrl keys (with other codes);
   // xterm and screen do not.
@@ -205,14 +207,14 @@ TEST_F(TerminalTest, MousePressesAreReportedWithTheirCell) {
   }
 }
 
-TEST_F(TerminalTest, ASmallWindowShowsANoticeAndIgnoresKeysUntilEnlarged) {
+TEST_F(TerminalTest, ASmallWindowShowsANoticeAndKeepsKeysUntilEnlarged) {
   StartEvents();
   t->SendBytes("k");
   EXPECT_EQ(NextEvent(), "Taste 107");
   t->Resize(5, 20);
-  ASSERT_TRUE(t->WaitUntil([&] { return t->Row(5) == "    25 Zeichen."; })) << t->Screen();
+  ASSERT_TRUE(t->WaitUntil([&] { return t->Row(5) == "    24 Zeichen."; })) << t->Screen();
   EXPECT_EQ(t->Screen(),
-            " Das Fenster ist zu\n       klein.\nBitte vergrößere es\nauf mindestens 80 x\n    25 Zeichen.\n");
+            " Das Fenster ist zu\n       klein.\nBitte vergrößere es\nauf mindestens 80 x\n    24 Zeichen.\n");
   t->SendBytes("x");
   t->Click(1, 1, 1);
   // A single cell: whether curses can draw the corner cell depends on the
@@ -223,9 +225,25 @@ TEST_F(TerminalTest, ASmallWindowShowsANoticeAndIgnoresKeysUntilEnlarged) {
   ASSERT_TRUE(t->WaitUntil([&] { return t->Row(3) == "╔═╗ äöüß ☺"; })) << t->Screen();
   EXPECT_FALSE(t->ScreenContains("Fenster"));
   EXPECT_EQ(t->Cell(1, 2).bg, 2);
-  EXPECT_EQ(t->Row(kEventRow), "Taste 107");  // nothing got through meanwhile
+  EXPECT_EQ(NextEvent(), "Taste 120");  // typed while too small, and kept
   t->SendBytes("y");
   EXPECT_EQ(NextEvent(), "Taste 121");
+
+  // 24 rows are enough: the status rows stay, the topmost text row goes, and
+  // a click lands on the row it is shown on.
+  t->Resize(24, 80);
+  ASSERT_TRUE(t->WaitUntil([&] { return t->Row(kEventRow - 1).starts_with("Taste 121"); })) << t->Screen();
+  EXPECT_EQ(t->Text(1, 1, 11), " Prüfstand ");
+  EXPECT_EQ(t->Row(3), "╔═╗ äöüß ☺");
+  const auto event_shows = [&](const std::string& event) {
+    return t->WaitUntil([&] { return t->Row(kEventRow - 1).starts_with(event); });
+  };
+  t->Click(1, 6, 10);
+  EXPECT_TRUE(event_shows("Maus 1 7 10")) << t->Screen();
+  t->Click(1, 2, 10);
+  EXPECT_TRUE(event_shows("Maus 1 2 10")) << t->Screen();
+  t->Resize(23, 80);
+  ASSERT_TRUE(t->WaitForText("Das Fenster ist zu klein.")) << t->Screen();
 
   // Words wider than the window are cut, counting characters, not bytes.
   const std::vector<std::string> narrow = TooSmallNotice(4);
