@@ -105,7 +105,6 @@ void UpdateFile(const std::string& path, const SceneIndex& index) {
       if (std::find(step.expected.begin(), step.expected.end(), "...") != step.expected.end()) continue;
       std::vector<std::string> rows;
       for (const std::string& row : answers[i]) rows.push_back(EscapedRow(row));
-      rows.emplace_back();
       replacements.push_back({step.first_expected_line, std::max(step.end_expected_line, step.first_expected_line), rows});
     }
   }
