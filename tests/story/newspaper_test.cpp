@@ -1,5 +1,5 @@
 // The newspaper's article stands out in white; the text around it keeps the
-// usual grey. What it says is played in tests/transcripts/verbs_reading.txt.
+// usual grey. What it says is played in tests/transcripts/story_walkthrough.txt.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,5 +1,5 @@
 // What a room description tells the pager, and its colours. What it says is
-// played in tests/transcripts/rooms_descriptions.txt and world_movement.txt.
+// played in tests/transcripts/story_walkthrough.txt.
 #include "story/room_descriptions.h"
 
 #include <gtest/gtest.h>
