@@ -400,12 +400,10 @@ TerminalFrontend::TerminalFrontend() {
 TerminalFrontend::~TerminalFrontend() {
   mousemask(0, nullptr);
   curs_set(1);
-  // endwin() leaves the game's screen before it resets the keypad and the
-  // tab counter; leave it last instead, so the shell's screen is untouched.
-  char* const leave_screen = exit_ca_mode;
-  exit_ca_mode = nullptr;
+  // endwin() leaves the game's screen and then resets the keypad; leaving it
+  // once more makes that the last word the terminal hears from us (a second
+  // leave returns the cursor to where the first one put it).
   endwin();
-  exit_ca_mode = leave_screen;
   WriteAll(Capability("rmcup"));
   delscreen(screen_);
   RestoreCrashHandlers();

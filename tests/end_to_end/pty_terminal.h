@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
+#include <gtest/gtest.h>
 #include <vterm.h>
 
 #include <cerrno>
@@ -235,3 +236,28 @@ class PtyTerminal {
   std::string title_;
   bool cursor_visible_ = true;
 };
+
+// The terminal is back as it was: the main screen (the output ends with
+// leaving the alternate screen; xterm's description adds restoring the
+// window title), a visible cursor, no mouse reports, normal cursor keys,
+// and the line discipline cooked again. The cursor is read from the output:
+// leaving the alternate screen, libvterm (unlike xterm) takes back the
+// visibility that curses' own cursor saves recorded.
+inline testing::AssertionResult TerminalRestored(const PtyTerminal& terminal) {
+  const std::string& raw = terminal.RawOutput();
+  const size_t left = raw.rfind("\033[?1049l");
+  if (raw.rfind("\033[?1049h") == std::string::npos) return testing::AssertionFailure() << "no alternate screen";
+  if (left == std::string::npos || left < raw.rfind("\033[?1049h")) return testing::AssertionFailure() << "not left";
+  if (const std::string tail = raw.substr(left + 8); !tail.empty() && tail != "\033[23;0;0t") {
+    return testing::AssertionFailure() << "output after leaving the alternate screen: " << testing::PrintToString(tail);
+  }
+  for (const auto& [on, off] :
+       {std::pair{"\033[?1000h", "\033[?1000l"}, {"\033[?1h", "\033[?1l"}, {"\033[?25l", "\033[?25h"}}) {
+    const size_t set = raw.rfind(on);
+    if (set != std::string::npos && raw.rfind(off) < set) {
+      return testing::AssertionFailure() << "left on: " << testing::PrintToString(on);
+    }
+  }
+  if (!terminal.LineDisciplineCooked()) return testing::AssertionFailure() << "terminal left in raw mode";
+  return testing::AssertionSuccess();
+}

@@ -20,29 +20,6 @@ namespace {
 
 using ms = std::chrono::milliseconds;
 
-// The terminal is back as it was: the main screen (the output ends with
-// leaving the alternate screen; xterm's description adds restoring the
-// window title), a visible cursor, no mouse reports, normal cursor keys,
-// and the line discipline cooked again.
-testing::AssertionResult TerminalRestored(const PtyTerminal& terminal) {
-  const std::string& raw = terminal.RawOutput();
-  const size_t left = raw.rfind("\033[?1049l");
-  if (raw.rfind("\033[?1049h") == std::string::npos) return testing::AssertionFailure() << "no alternate screen";
-  if (left == std::string::npos || left < raw.rfind("\033[?1049h")) return testing::AssertionFailure() << "not left";
-  if (const std::string tail = raw.substr(left + 8); !tail.empty() && tail != "\033[23;0;0t") {
-    return testing::AssertionFailure() << "output after leaving the alternate screen: " << testing::PrintToString(tail);
-  }
-  if (!terminal.CursorVisible()) return testing::AssertionFailure() << "cursor left hidden";
-  for (const auto& [on, off] : {std::pair{"\033[?1000h", "\033[?1000l"}, {"\033[?1h", "\033[?1l"}}) {
-    const size_t set = raw.rfind(on);
-    if (set != std::string::npos && raw.rfind(off) < set) {
-      return testing::AssertionFailure() << "left on: " << testing::PrintToString(on);
-    }
-  }
-  if (!terminal.LineDisciplineCooked()) return testing::AssertionFailure() << "terminal left in raw mode";
-  return testing::AssertionSuccess();
-}
-
 constexpr int kEventRow = 10;
 constexpr int kCountRow = 11;
 
