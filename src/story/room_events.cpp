@@ -72,11 +72,15 @@ bool RunBeeSwarm(GameSession& s, Console& console) {
                     Paragraph("Sofort bist du umzingelt von Dutzenden Bienen, die im Sturzflug auf das offene "
                               "Honigglas zuschießen. Vor Schreck stellst du es auf den Boden. Die Bienen machen sich "
                               "begeistert darüber her und haben für den Rest der Wiese kein Auge mehr übrig."));
+  BeesTakeTheJar(s, console);
+  return true;
+}
+
+void BeesTakeTheJar(GameSession& s, Console& console) {
   s.honey_jar_carried = 0;
   s.honey_jar_room = kBeeMeadow;
   s.bees_at_jar = 1;
   AwardOnce(s, console, s.bees_points_given, 3);
-  return true;
 }
 
 void RunGrasshopper(GameSession& s, Console& console) {

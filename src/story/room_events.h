@@ -13,6 +13,9 @@ class Console;
 void RunArrivalEvents(GameSession& session, Console& console);
 // The bees take the open honey jar; true when they did (the description ends).
 bool RunBeeSwarm(GameSession& session, Console& console);
+// The bees settle on the jar, which stays on the meadow; the first time earns
+// points.
+void BeesTakeTheJar(GameSession& session, Console& console);
 // A grasshopper hurries past, once per game.
 void RunGrasshopper(GameSession& session, Console& console);
 // "Hier ist ein Korb." / "Hier sind eine Zeitung und ein Korb.": one direct

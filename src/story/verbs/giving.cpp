@@ -55,15 +55,6 @@ TurnEnd AskWhatToGive(GameSession& s) {
 
 // --- the wolf ---------------------------------------------------------------
 
-TurnEnd WolfTakesTheBall(GameSession& s, Console& console) {
-  PrintMessage(s, console,
-               Paragraph("Gierig reißt der Wolf die goldene Kugel an sich und lässt sie in seinem Anzug "
-                         "verschwinden."));
-  s.ball_state = kBallWithWolf;
-  AwardOnce(s, console, s.wolf_grabbed_ball, 4);
-  return TurnEnd::kTopOfTurn;
-}
-
 // The wolf empties the basket and throws it into the river: it is lost.
 TurnEnd WolfEatsTheBasket(GameSession& s, Console& console) {
   if (!s.basket_carried) return Answer(s, "Du hast den Korb nicht.");
@@ -86,7 +77,11 @@ TurnEnd WolfEatsTheBasket(GameSession& s, Console& console) {
 TurnStep GiveOrShowToWolf(GameSession& s, Console& console, bool gives) {
   const std::string& thing = s.command.object2;
   if (thing == "kugel") {
-    if (s.ball_state == kBallCarried) return WolfTakesTheBall(s, console);
+    if (s.ball_state == kBallCarried) {
+      return WolfGrabsTheBall(s, console,
+                              Paragraph("Gierig reißt der Wolf die goldene Kugel an sich und lässt sie in seinem "
+                                        "Anzug verschwinden."));
+    }
     return Answer(s, "Du hast die goldene Kugel nicht.");
   }
   if (thing == "schaf") return Answer(s, "Du siehst hier kein Schaf.");

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "parser/parser_messages.h"
+#include "story/room_events.h"
 #include "story/verbs/handlers.h"
 #include "story/verbs/verb_support.h"
 
@@ -50,10 +51,7 @@ TurnEnd OpenJar(GameSession& s, Console& console) {
                Paragraph("Kaum ist das Glas geöffnet, bist du umzingelt von Dutzenden Bienen. Schnell stellst du es "
                          "auf den Boden und trittst einen Schritt zurück. Summend fallen die Bienen über den Honig "
                          "her, und für ihre Wiese interessieren sie sich nicht mehr."));
-  s.honey_jar_carried = 0;
-  s.honey_jar_room = kBeeMeadow;
-  s.bees_at_jar = 1;
-  AwardOnce(s, console, s.bees_points_given, 3);
+  BeesTakeTheJar(s, console);
   return TurnEnd::kTopOfTurn;
 }
 

@@ -32,15 +32,6 @@ void DropEmptySecondObject(ParsedCommand& c) {
 
 // --- telling ------------------------------------------------------------------
 
-TurnEnd WolfHearsOfTheBall(GameSession& s, Console& console) {
-  PrintMessage(s, console,
-               Paragraph("Kaum hast du dem Wolf erzählt, dass du die goldene Kugel hast, reißt er sie gierig an sich "
-                         "und lässt sie in seinem Anzug verschwinden."));
-  s.ball_state = kBallWithWolf;
-  AwardOnce(s, console, s.wolf_grabbed_ball, 4);
-  return TurnEnd::kTopOfTurn;
-}
-
 TurnEnd TellAbout(GameSession& s, Console& console) {
   const ParsedCommand& c = s.command;
   const std::string& listener = c.object1;
@@ -58,7 +49,11 @@ TurnEnd TellAbout(GameSession& s, Console& console) {
     return Answer(s, Paragraph("'Ach, du hast über mich gelesen? Du siehst, ich bin eine Berühmtheit und doch so "
                                "bescheiden!'"));
   }
-  if (listener == "wolf" && topic == "kugel" && s.ball_state == kBallCarried) return WolfHearsOfTheBall(s, console);
+  if (listener == "wolf" && topic == "kugel" && s.ball_state == kBallCarried) {
+    return WolfGrabsTheBall(s, console,
+                            Paragraph("Kaum hast du dem Wolf erzählt, dass du die goldene Kugel hast, reißt er sie "
+                                      "gierig an sich und lässt sie in seinem Anzug verschwinden."));
+  }
   return Answer(s, Cp850("Du weißt nicht, was du ") + DativeName(s, 1) + " von " + DativeName(s, 2) +
                        Cp850(" erzählen solltest."));
 }

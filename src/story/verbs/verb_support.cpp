@@ -11,6 +11,13 @@ std::string Infinitive(const ParsedCommand& c) {
   return c.verb + "n";
 }
 
+TurnEnd WolfGrabsTheBall(GameSession& s, Console& console, const char* how) {
+  PrintMessage(s, console, how);
+  s.ball_state = kBallWithWolf;
+  AwardOnce(s, console, s.wolf_grabbed_ball, 4);
+  return TurnEnd::kTopOfTurn;
+}
+
 TurnEnd HandOver(GameSession& s, Console& console, const char* verb, VerbHandler handler) {
   s.command.verb = Cp850(verb);
   return ContinueAt(s, console, handler);
@@ -20,7 +27,9 @@ std::string DativeName(const GameSession& s, int object) {
   const ParsedCommand& c = s.command;
   const bool first = object == 1;
   if (IsPlayer(first ? c.object1 : c.object2)) return "dir";
-  if (first ? c.object1_plural : c.object2_plural) return "den " + (first ? c.object1_dative_name : c.object2_dative_name);
+  if (first ? c.object1_plural : c.object2_plural) {
+    return "den " + (first ? c.object1_dative_name : c.object2_dative_name);
+  }
   return TrimBlanks(first ? s.object1_dative_article + s.object1_phrase : s.object2_dative_article + s.object2_phrase);
 }
 

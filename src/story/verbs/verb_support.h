@@ -41,6 +41,9 @@ void PutInFront(GameSession& session, std::string_view noun, int gender);
 // "schließe" with "auf", "ab" or "zu" gives "aufschließen" and so on.
 std::string Infinitive(const ParsedCommand& command);
 
+// The wolf pockets the ball, as the paragraph `how` tells; the first time earns points.
+TurnEnd WolfGrabsTheBall(GameSession& session, Console& console, const char* how);
+
 // The command becomes the given verb's, and the chain goes on at that verb's
 // handler; only the receiving handlers answer.
 TurnEnd HandOver(GameSession& session, Console& console, const char* verb, VerbHandler handler);
