@@ -237,7 +237,7 @@ class LineEditor {
     Display();
     // The typed line stays on screen as the echo of the command; the map
     // replaces the screen, so it keeps the cursor on the line.
-    if (!state_.skip_line_end && !IsMapCommand(state_.line)) {
+    if (!IsMapCommand(state_.line)) {
       console_.SetForeground(kLightGrey);
       console_.LineEnd();
     }

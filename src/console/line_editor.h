@@ -36,7 +36,6 @@ struct LineEditState {
   int history_index = 0;  // 0 = the line being edited
   int verb_cycle_index = 0;
   bool done = false;
-  bool skip_line_end = false;  // finished without echo (the compass "X")
 };
 
 // Backspace: the character before the cursor goes, if there is one.

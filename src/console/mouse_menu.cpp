@@ -51,7 +51,6 @@ void StatusBarButton(GameSession& session, LineEditState& state, int row, int co
   if (area == nullptr) return;
   state.line = Cp850(area->command);
   state.cursor = static_cast<int>(state.line.size()) + 1;
-  if (IsMapCommand(state.line)) state.skip_line_end = true;
   if (area->counts_move) ++session.move_count;
   state.done = true;
 }

@@ -1,7 +1,7 @@
 // The order of a turn where a transcript cannot see it. A recorder stands in
 // for the parser and keeps the session as each sentence found it: the
-// countdowns, queued and program-made lines, and the frog's and the wolf's
-// events, which play cannot reach yet. And the start-up's wait for a key.
+// countdowns, queued and program-made lines, and the chance of the frog's
+// lament. And the start-up's wait for a key.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -142,23 +142,6 @@ TEST(TurnLoopTest, ALineThatFeedsItselfForEverIsCutOff) {
     EXPECT_EQ(r.calls.back().second, InputOrigin::kTyped);
     EXPECT_EQ(r.Count("[Die Eingabe wiederholt sich endlos und wird abgebrochen.]"), 1);
   }
-}
-
-TEST(TurnLoopTest, TheWolfGrabsABallLyingBeforeTheBridgeAndLeavesWithTheSheep) {
-  Recorded r([](GameSession& s) {
-    if (s.input_line == "lege kugel hin") s.current_room = s.ball_room = 7, s.ball_state = 0;
-    if (s.input_line == "warte") s.sheep_state = 4;
-  });
-  r.Play({"lege kugel hin", "warte"});
-  EXPECT_EQ(r.Count("Der Wolf sieht die Kugel auf dem Boden liegen, reißt sie gierig an sich und"), 1);
-  EXPECT_EQ(r.Count("[Deine Punktzahl hat sich um 4 Punkte erhöht.]"), 1);
-  EXPECT_EQ(r.Count("[Du kannst diese Benachrichtigung mit 'Meldung' an- und ausschalten.]"), 1);
-  EXPECT_EQ(std::tuple(r.seen[1].ball_state, r.seen[1].score), std::tuple(4, 4));
-  EXPECT_EQ(r.Count("'Also gut, du hast mir alles gegeben, was ich wollte', sagt der Wolf."), 1);
-  const GameSession& s = r.h.session();
-  EXPECT_EQ(std::tuple(s.wolf_gone, s.ball_state, s.sheep_state), std::tuple(1, 5, 5));
-  EXPECT_EQ(r.h.Row(1).substr(66), "Punkte: 4");
-  EXPECT_EQ(r.h.CellAt(1, 40).fg, kWhite);  // the way north is free
 }
 
 // Keys typed before the prologue do not answer its wait.

@@ -90,11 +90,6 @@ TEST_F(TextOutputTest, TheSixteenthLinePausesAndThePromptBecomesDots) {
   EXPECT_EQ(Trimmed(dots_row - 1), "Zeile 17");
   PrintMessage(session, console, "weiter");
   EXPECT_EQ(Trimmed(dots_row + 1), "weiter");
-
-  // No pause where the front end shows no pages.
-  frontend.set_shows_pages(false);
-  for (int i = 1; i <= 40; ++i) PrintMessage(session, console, "Zeile");
-  EXPECT_EQ(frontend.waits(), 2);
 }
 
 TEST_F(TextOutputTest, BrightTextColoursTheLastLineOfAParagraphAndTheBottomRow) {

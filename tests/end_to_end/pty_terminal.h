@@ -33,12 +33,9 @@ class PtyTerminal {
   using ms = std::chrono::milliseconds;
 
   struct Options {
-    using Env = std::vector<std::pair<std::string, std::string>>;  // further environment; an empty value unsets
-    Options(std::string term = "xterm-256color", int rows = 25, int cols = 80, Env env = {})
-        : term(std::move(term)), rows(rows), cols(cols), env(std::move(env)) {}
-    std::string term;
-    int rows, cols;
-    Env env;
+    std::string term = "xterm-256color";
+    int rows = 25, cols = 80;
+    std::vector<std::pair<std::string, std::string>> env = {};  // further environment; an empty value unsets
   };
   // What a cell shows. Colours are palette indexes; -1 is the terminal's default.
   struct CellInfo {

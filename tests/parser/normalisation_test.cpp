@@ -1,6 +1,5 @@
-// Cleaning and splitting lines where typing cannot reach: the bouquet's
-// words (no bouquet can be carried yet) and the lines the program feeds
-// itself, which skip the clean-up and so may still hold marks.
+// Cleaning and splitting lines: the bouquet's words, and the lines the
+// program feeds itself, which skip the clean-up and so may still hold marks.
 #include "parser/normalisation.h"
 
 #include <gtest/gtest.h>

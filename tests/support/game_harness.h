@@ -68,11 +68,6 @@ struct GameHarness {
     }
     return rows;
   }
-  std::string Transcript() const {
-    std::string all;
-    for (const std::string& line : Lines()) all += line + "\n";
-    return all;
-  }
   GameSession& session() { return game.session(); }
 
   ScriptedFrontend frontend;
