@@ -394,31 +394,16 @@ ParseStep CheckArticlesAfterMove(GameSession& s) {
   };
 
   if (c.verb == "frage") {
-    const bool nach_follows = c.preposition == "nach" && c.preposition_pos > c.object1_pos;
-    std::string before1;
-    std::string after1;
+    // Each article belongs to the object it stands before: the person is
+    // asked in the accusative ("frage das schaf"), about something in the
+    // dative ("nach dem gras").
     for (const auto& [article, pos] :
          {std::pair(c.first_article, c.first_article_pos), std::pair(c.second_article, c.second_article_pos)}) {
       if (article.empty()) continue;
-      if (pos < c.object1_pos && before1.empty()) {
-        before1 = article;
-      } else if (pos > c.object1_pos && after1.empty()) {
-        after1 = article;
-      }
-    }
-    // A lone article in front of the person is taken as the topic's and so
-    // must be a dative; with a second article behind the person, the
-    // person's own article is an accusative ("frage die oma nach dem korb").
-    if (!before1.empty()) {
-      if (nach_follows && after1.empty()) {
-        if (before1 != "dem" && before1 != "der" && before1 != "den") return misfit(before1);
-        after1 = before1;
-      } else if (before1 != AccusativeArticle(c.object1_gender, c.object1_plural)) {
-        return misfit(before1);
-      }
-    }
-    if (c.object_count >= 2 && !after1.empty() && after1 != DativeArticle(c.object2_gender, c.object2_plural)) {
-      return misfit(after1);
+      const bool of_person = pos < c.object1_pos || c.object_count < 2;
+      const std::string fits = of_person ? AccusativeArticle(c.object1_gender, c.object1_plural)
+                                         : DativeArticle(c.object2_gender, c.object2_plural);
+      if (article != fits) return misfit(article);
     }
     return std::nullopt;
   }
