@@ -1,7 +1,5 @@
-// The order of a turn where a transcript cannot see it. A recorder stands in
-// for the parser and keeps the session as each sentence found it: the
-// countdowns, queued and program-made lines, and the chance of the frog's
-// lament. And the start-up's wait for a key.
+// The order of a turn where a transcript cannot see it: a recorder stands in for the parser and keeps the session
+// as each sentence found it (countdowns, queued and program-made lines, the frog's lament); and the start-up.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,10 +14,9 @@ namespace {
 using Call = std::pair<std::string, InputOrigin>;
 using Texts = std::vector<std::string>;
 
-// A game at its first prompt whose parser records each sentence, counts
-// "warte" as a move and then runs `action`.
+// A game at its first prompt whose parser records each sentence, counts "warte" as a move, then runs `action`.
 struct Recorded {
-  explicit Recorded(std::function<void(GameSession&)> effect = [](GameSession&) {})
+  explicit Recorded(std::function<void(GameSession&)> effect)
       : action(std::move(effect)), h([this](GameSession& s, Console&, InputOrigin origin) {
           calls.emplace_back(s.input_line, origin);
           seen.push_back(s);
@@ -33,10 +30,7 @@ struct Recorded {
     for (const std::string& line : lines) h.frontend.Line(line);
     h.Play();
   }
-  int Count(const std::string& text) const {
-    return static_cast<int>(std::count_if(h.Lines().begin(), h.Lines().end(),
-                                          [&](const std::string& line) { return line.find(text) != std::string::npos; }));
-  }
+  int Count(const std::string& line) const { return static_cast<int>(std::ranges::count(h.Lines(), line)); }
 
   std::function<void(GameSession&)> action;
   std::vector<Call> calls;
@@ -44,91 +38,62 @@ struct Recorded {
   GameHarness h;
 };
 
-// At the well the frog may lament instead of the forest's sounds: from the
-// third move on, at most once, and not while being kissed.
+// At the well the frog may lament instead of the forest's sounds: from the third move on, at most once, and not
+// while being kissed.
 TEST(AmbienceTest, TheFrogLamentsAtTheWellAtMostOnceAndNotWhileBeingKissed) {
   for (const bool kissing : {false, true}) {
-    Recorded r([kissing](GameSession& s) {
-      if (kissing) s.command.verb = Cp850("küsse");
-    });
+    Recorded r([kissing](GameSession& s) { s.command.verb = kissing ? Cp850("küsse") : s.command.verb; });
     r.h.session().current_room = 5;
     r.h.random.fallback = 1;
     const int seeds = r.h.random.seeds;
     r.Play(Texts(6, "warte"));
     EXPECT_EQ(r.Count("'Wäre ich doch nur wieder so schön wie zuvor', sagt der Frosch."), kissing ? 0 : 1);
     EXPECT_EQ(r.h.random.seeds - seeds, kissing ? 0 : 4);  // reseeded from the clock before each roll
-    const auto frog_roll = std::make_pair(1, 3);
-    EXPECT_EQ(r.h.random.draws, (std::vector<std::pair<int, int>>(kissing ? 0 : 4, frog_roll)));
+    EXPECT_EQ(r.h.random.draws, (std::vector<std::pair<int, int>>(kissing ? 0 : 4, {1, 3})));  // the frog's rolls
   }
 }
 
-TEST(TurnLoopTest, QuestionsCorrectionsAndCarriedVerbsLastTheirTurns) {
+// A question and an unknown word are kept for exactly the next turn; a carried verb lasts its turns, longer
+// while a correction is possible or more sentences of the line wait. Queued sentences and lines from the
+// program run without a prompt.
+TEST(TurnLoopTest, QuestionsCorrectionsCarriedVerbsAndQueuedLinesLastTheirTurns) {
   Recorded r([](GameSession& s) {
     const std::string& line = s.input_line;
-    if (line == "schaue unter") {
-      s.pending_mode = 2;
-      s.pending_completion = "schaue unter ";
-      s.unknown_word_countdown = 2;
-      s.unknown_word = "xyz";
-      s.unknown_word_line = "nimm xyz";
-    }
-    if (line == "nimm" || line == "nimm xyz" || line == "a") s.context_verb = "nehme";
-    if (line == "nimm") s.context_verb_turns = 2;
-    if (line == "nimm xyz" || line == "a") s.context_verb_turns = 1;
+    if (line == "schaue unter") s.pending_mode = 2, s.pending_completion = "schaue unter ";
+    if (line == "schaue unter") s.unknown_word_countdown = 2, s.unknown_word = "xyz", s.unknown_word_line = "nimm xyz";
+    if (line == "nimm") s.context_verb = "nehme", s.context_verb_turns = 2;
+    if (line == "nimm xyz" || line == "a") s.context_verb = "nehme", s.context_verb_turns = 1;
     if (line == "nimm xyz") s.unknown_word_countdown = 2;
     if (line == "a") s.more_sentences_pending = 1, s.pending_sentences = "b";
+    if (line == "nimm korb und geh nord") s.more_sentences_pending = 1, s.pending_sentences = "geh nord";
+    if (line == "nimm korb und geh nord") s.lines_since_pause = 9, s.command.verb = "nehme", s.command.object1 = "korb";
+    if (line == "lies unter") ReadLineNext(s, "lies unter bank");
   });
-  r.Play({"schaue unter", "bank", "nimm", "korb", "warte", "nimm xyz", "huch", "a", "c"});
+  r.Play({"schaue unter", "bank", "nimm", "korb", "warte", "nimm xyz", "huch", "a", "c", "nimm korb und geh nord",
+          "lies unter"});
   const std::vector<GameSession>& seen = r.seen;
-  ASSERT_EQ(seen.size(), 10u);
-  // A question and an unknown word are kept for exactly the next turn.
-  EXPECT_EQ(std::tuple(seen[1].pending_mode, seen[1].pending_completion, seen[1].unknown_word, seen[1].unknown_word_line),
-            std::tuple(1, "schaue unter ", "xyz", "nimm xyz"));
-  EXPECT_EQ(std::tuple(seen[2].pending_mode, seen[2].pending_completion, seen[2].unknown_word_countdown,
-                       seen[2].unknown_word, seen[2].unknown_word_line),
-            std::tuple(0, "", 0, "", ""));
-  // A carried verb lasts its turns, longer while a correction is possible or
-  // more sentences of the line wait.
-  EXPECT_EQ(seen[3].context_verb, "nehme");
-  EXPECT_EQ(seen[4].context_verb, "");
-  EXPECT_EQ(std::tuple(seen[6].context_verb_turns, seen[6].context_verb), std::tuple(0, "nehme"));
-  EXPECT_EQ(std::tuple(seen[8].input_line, seen[8].context_verb), std::tuple("b ", "nehme"));
-  EXPECT_EQ(seen[9].context_verb, "");
+  ASSERT_EQ(seen.size(), 14u);
+  const auto question = [&](const GameSession& s) {
+    return std::tuple(s.pending_mode, s.pending_completion, s.unknown_word, s.unknown_word_line);
+  };
+  EXPECT_EQ(question(seen[1]), std::tuple(1, "schaue unter ", "xyz", "nimm xyz"));
+  EXPECT_EQ(question(seen[2]), std::tuple(0, "", "", ""));
+  EXPECT_EQ((Texts{seen[3].context_verb, seen[4].context_verb, seen[6].context_verb, seen[8].input_line,
+                   seen[8].context_verb, seen[9].context_verb}),
+            (Texts{"nehme", "", "nehme", "b ", "nehme", ""}));
+  EXPECT_EQ(seen[6].context_verb_turns, 0);
+  using enum InputOrigin;
+  EXPECT_EQ(std::vector(r.calls.begin() + 10, r.calls.end()),
+            (std::vector<Call>{{"nimm korb und geh nord", kTyped}, {"geh nord ", kQueued}, {"lies unter", kTyped},
+                               {"lies unter bank", kFromProgram}}));
+  EXPECT_GT(seen[11].lines_since_pause, 9);  // paging counts across the sentences of a line
+  EXPECT_EQ(seen[12].lines_since_pause, 1);  // and starts again with the next typed one
+  EXPECT_EQ(seen[11].command.verb, "");  // the last verb and object become the last two buttons, and are cleared
+  const auto& labels = r.h.session().command_button_labels;
+  EXPECT_EQ(std::pair(labels[10], labels[11]), std::pair(std::string("nehme "), std::string("Korb ")));
 }
 
-TEST(TurnLoopTest, QueuedSentencesAndLinesFromTheProgramRunWithoutAPrompt) {
-  Recorded r([](GameSession& s) {
-    if (s.input_line == "nimm korb und geh nord") {
-      s.more_sentences_pending = 1;
-      s.pending_sentences = "geh nord";
-      s.lines_since_pause = 9;
-      s.command.verb = "nehme";
-      s.command.object1 = "korb";
-    }
-    if (s.input_line == "schaue unter") {
-      s.line_from_program = s.suppress_blank_line = 1;
-      s.input_line = "schaue unter bank";
-    }
-  });
-  r.Play({"nimm korb und geh nord", "schaue unter"});
-  EXPECT_EQ(r.calls, (std::vector<Call>{{"nimm korb und geh nord", InputOrigin::kTyped},
-                                        {"geh nord ", InputOrigin::kQueued},
-                                        {"schaue unter", InputOrigin::kTyped},
-                                        {"schaue unter bank", InputOrigin::kFromProgram}}));
-  EXPECT_GT(r.seen[1].lines_since_pause, 9);  // paging counts across the sentences of a line
-  EXPECT_EQ(r.seen[2].lines_since_pause, 1);  // and starts again with the next typed one
-  // The last verb and object become the last two buttons, and are cleared.
-  EXPECT_EQ(r.seen[1].command.verb, "");
-  EXPECT_EQ(r.h.session().command_button_labels[10], "nehme ");
-  EXPECT_EQ(r.h.session().command_button_labels[11], "Korb ");
-  // No blank line before the line from the program, only before the prompt.
-  int row = kScreenRows;
-  while (row > 1 && r.h.Row(row) != ">schaue unter") --row;
-  EXPECT_EQ((Texts{r.h.Row(row + 1), r.h.Row(row + 2)}), (Texts{"", ">"}));
-}
-
-// A line that keeps feeding itself, by repeating or by queuing ever more
-// sentences, is cut off with a message and the prompt comes back.
+// A line that keeps feeding itself, by repeating or by queuing ever more sentences, is cut off with a message.
 TEST(TurnLoopTest, ALineThatFeedsItselfForEverIsCutOff) {
   for (const bool queued : {false, true}) {
     Recorded r([queued](GameSession& s) {
@@ -138,13 +103,11 @@ TEST(TurnLoopTest, ALineThatFeedsItselfForEverIsCutOff) {
     });
     r.h.frontend.set_shows_pages(false);  // the many blank lines would wait for a key
     r.Play({"x", "warte"});
-    ASSERT_EQ(r.calls.size(), 202u) << queued;  // the line, 200 of its own, then "warte"
-    EXPECT_EQ(r.calls.back().second, InputOrigin::kTyped);
+    ASSERT_EQ(r.calls.size(), 202u) << queued;  // the line, 200 of its own, then "warte" at the prompt
     EXPECT_EQ(r.Count("[Die Eingabe wiederholt sich endlos und wird abgebrochen.]"), 1);
   }
 }
 
-// Keys typed before the prologue do not answer its wait.
 TEST(StartUpTest, KeysTypedBeforeThePrologueAreDiscarded) {
   GameHarness h;
   h.frontend.set_discard_drops_queue(true);
