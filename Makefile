@@ -1,13 +1,15 @@
 # Quendelmar: build, run and test.
 #   make run    configure, build and start the game
 #   make test   configure, build and run every test
-#   make bench  build and run the benchmarks
+#   make bench  build and run the benchmarks (bench/)
+#   make deb    build a Debian package of the game (CPack) in build/
+#   make fuzz   build the fuzz targets with clang and fuzz each for a minute (fuzz/)
 #   make update-transcripts  rewrite the transcripts' answers from the game (review with git diff)
 
-PACKAGES := cmake ninja-build g++ pkg-config libncurses-dev libvterm-dev libgtest-dev libbenchmark-dev
+PACKAGES := cmake ninja-build g++ pkg-config libncurses-dev libvterm-dev libgtest-dev libbenchmark-dev clang libclang-rt-dev
 BUILD    := build
 
-.PHONY: run test bench build deps clean update-transcripts
+.PHONY: run test bench deb fuzz build deps clean update-transcripts
 
 run: build
 	./$(BUILD)/quendelmar
@@ -19,7 +21,18 @@ update-transcripts: build
 	./$(BUILD)/tests/quendelmar_transcripts --update
 
 bench: build
-	./$(BUILD)/quendelmar_bench
+	./$(BUILD)/bench/quendelmar_bench
+
+# dpkg-shlibdeps (dpkg-dev) finds the package's dependencies; CPack needs file.
+deb: PACKAGES += dpkg-dev file
+deb: build
+	cd $(BUILD) && cpack -G DEB
+
+# make fuzz [FUZZ_SECONDS=60]: the libFuzzer targets, built with clang in
+# build-fuzz/, each run that long from its seed corpus (fuzz/run.sh).
+FUZZ_SECONDS := 60
+fuzz: deps
+	fuzz/run.sh $(FUZZ_SECONDS)
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
