@@ -21,28 +21,14 @@ std::string ParserMessage(ParserText message) {
       return "[In dem Satz fehlt das zweite Objekt.]";
     case ParserText::kDirectionOutOfPlace:
       return "[In diesem Zusammenhang verstehe ich die Richtungsangabe nicht.]";
-    case ParserText::kOneDirectionPerPart:
-      return "[Bitte nur eine Richtungsangabe pro Satzteil verwenden.]";
-    case ParserText::kOneSpecialCommandPerPart:
-      return "[Bitte nur einen Sonderbefehl pro Satzteil verwenden!]";
     case ParserText::kWordsDoNotConnect:
       return "[Den Zusammenhang zwischen diesen Worten verstehe ich nicht.]";
     case ParserText::kSeveralComments:
       return "[Mit mehreren Kommentaren pro Eingabe komme ich nicht zurecht.]";
     case ParserText::kAtMostTwoObjects:
       return Cp850("[Bitte verwende höchstens zwei Objekte pro Eingabe.]");
-    case ParserText::kMoreAdjectivesThanObjects:
-      return "[Du kannst nicht mehr Adjektive als Objekte verwenden.]";
-    case ParserText::kAdjectiveWithoutObject:
-      return "[Du benutzt ein Adjektiv ohne Objekt.]";
-    case ParserText::kSeveralAdjectivesForOne:
-      return Cp850("[Einem Objekt können nicht mehrere Adjektive zugeordnet werden.]");
-    case ParserText::kAdjectiveAfterObject:
-      return Cp850("[Was ist das für ein Satz, bei dem das Adjektiv hinter dem Objekt steht?]");
     case ParserText::kNothingUnusual:
       return Cp850("Du bemerkst nichts Ungewöhnliches.");
-    case ParserText::kUseCompassDirections:
-      return "[Bitte benutze Himmelsrichtungen, um dich zu bewegen.]";
     case ParserText::kUseAskAndTell:
       return Cp850("[Bitte verwende 'frage' und 'erzähle', um mit Personen zu sprechen.]");
     case ParserText::kShouldNotDoThat:

@@ -20,17 +20,10 @@ enum class ParserText {
   kIncompleteSentence,
   kSecondObjectMissing,
   kDirectionOutOfPlace,
-  kOneDirectionPerPart,
-  kOneSpecialCommandPerPart,
   kWordsDoNotConnect,
   kSeveralComments,
   kAtMostTwoObjects,
-  kMoreAdjectivesThanObjects,
-  kAdjectiveWithoutObject,
-  kSeveralAdjectivesForOne,
-  kAdjectiveAfterObject,
   kNothingUnusual,  // "Du bemerkst nichts Ungewöhnliches."
-  kUseCompassDirections,
   kUseAskAndTell,
   kShouldNotDoThat,  // "Das solltest du nicht tun!"
   kUseAPreciseVerb,
