@@ -1,5 +1,4 @@
-// The folders of src/ are layers, each using only those below it:
-// world < console < parser < story < commands < app.
+// The folders of src/ are layers, each using only those below it: world < console < parser < story < commands < app.
 #include <gtest/gtest.h>
 
 #include <algorithm>

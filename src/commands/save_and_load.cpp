@@ -6,10 +6,10 @@
 #include <system_error>
 
 #include "commands/save_file.h"
-#include "story/room_descriptions.h"
 #include "console/console.h"
 #include "console/key_codes.h"
 #include "console/text_output.h"
+#include "story/room_descriptions.h"
 #include "world/encoding.h"
 #include "world/text_case.h"
 

@@ -67,7 +67,7 @@ class TerminalFrontend : public Frontend {
   void ShowCursor(bool visible);
   void Resized();
   // A window of 24 rows shows all but one row of the screen.
-  int HiddenRow() const;              // 0 when every row fits
+  int HiddenRow() const;                     // 0 when every row fits
   int TerminalRowOf(int console_row) const;  // from 0; -1 for the hidden row
   int ConsoleRowOf(int terminal_row) const;  // from 1
   std::optional<char32_t> GatherUtf8(unsigned char byte);
@@ -82,8 +82,8 @@ class TerminalFrontend : public Frontend {
   bool full_screen_ = false;
   std::deque<int> kept_keys_;  // typed while the window was too small
   std::string utf8_pending_;   // the first bytes of a character
-  int cursor_shown_ = -1;  // as last set with curs_set, -1 unknown
-  std::string title_;      // UTF-8
+  int cursor_shown_ = -1;      // as last set with curs_set, -1 unknown
+  std::string title_;          // UTF-8
   bool title_pending_ = false;
   bool title_osc_ = false;  // xterm-like: OSC 0; otherwise the status line capability, if any
   std::string title_start_;

@@ -26,10 +26,6 @@ struct Recorded {
         }) {
     h.StartUp();
   }
-  void Play(const Texts& lines) {
-    for (const std::string& line : lines) h.frontend.Line(line);
-    h.Play();
-  }
   int Count(const std::string& line) const { return static_cast<int>(std::ranges::count(h.Lines(), line)); }
 
   std::function<void(GameSession&)> action;
@@ -46,7 +42,7 @@ TEST(AmbienceTest, TheFrogLamentsAtTheWellAtMostOnceAndNotWhileBeingKissed) {
     r.h.session().current_room = 5;
     r.h.random.fallback = 1;
     const int seeds = r.h.random.seeds;
-    r.Play(Texts(6, "warte"));
+    r.h.PlayLines(Texts(6, "warte"));
     EXPECT_EQ(r.Count("'Wäre ich doch nur wieder so schön wie zuvor', sagt der Frosch."), kissing ? 0 : 1);
     EXPECT_EQ(r.h.random.seeds - seeds, kissing ? 0 : 4);  // reseeded from the clock before each roll
     EXPECT_EQ(r.h.random.draws, (std::vector<std::pair<int, int>>(kissing ? 0 : 4, {1, 3})));  // the frog's rolls
@@ -69,8 +65,8 @@ TEST(TurnLoopTest, QuestionsCorrectionsCarriedVerbsAndQueuedLinesLastTheirTurns)
     if (line == "nimm korb und geh nord") s.lines_since_pause = 9, s.command.verb = "nehme", s.command.object1 = "korb";
     if (line == "lies unter") ReadLineNext(s, "lies unter bank");
   });
-  r.Play({"schaue unter", "bank", "nimm", "korb", "warte", "nimm xyz", "huch", "a", "c", "nimm korb und geh nord",
-          "lies unter"});
+  r.h.PlayLines({"schaue unter", "bank", "nimm", "korb", "warte", "nimm xyz", "huch", "a", "c",
+                 "nimm korb und geh nord", "lies unter"});
   const std::vector<GameSession>& seen = r.seen;
   ASSERT_EQ(seen.size(), 14u);
   const auto question = [&](const GameSession& s) {
@@ -102,7 +98,7 @@ TEST(TurnLoopTest, ALineThatFeedsItselfForEverIsCutOff) {
       (queued ? s.pending_sentences : s.input_line) = "x";
     });
     r.h.frontend.set_shows_pages(false);  // the many blank lines would wait for a key
-    r.Play({"x", "warte"});
+    r.h.PlayLines({"x", "warte"});
     ASSERT_EQ(r.calls.size(), 202u) << queued;  // the line, 200 of its own, then "warte" at the prompt
     EXPECT_EQ(r.Count("[Die Eingabe wiederholt sich endlos und wird abgebrochen.]"), 1);
   }
@@ -112,7 +108,7 @@ TEST(StartUpTest, KeysTypedBeforeThePrologueAreDiscarded) {
   GameHarness h;
   h.frontend.set_discard_drops_queue(true);
   h.frontend.Key('x');
-  h.Run();
+  EXPECT_THROW(h.game.Run(), ProgramExit);
   EXPECT_EQ(h.frontend.pending(), 0u);
   EXPECT_EQ(h.Row(18), std::string(30, ' ') + "<Beliebige Taste>");  // still waiting
 }

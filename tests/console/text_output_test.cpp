@@ -43,9 +43,7 @@ TEST_F(TextOutputTest, TextBreaksAtTheLastBlankWithinEightyColumns) {
        "   \xF6\xD6\xFC\xDC\xC4\xE4\xDF \x82   ", {"öÖüÜÄäß é"}, 1},
   };
   for (const auto& [label, message, rows, lines] : cases) {
-    console.Clear();
-    console.SetCursor(4, 1);
-    session.lines_since_pause = 0;
+    console.Clear(), console.SetCursor(4, 1), session.lines_since_pause = 0;
     PrintMessage(session, console, message);
     for (int i = 0; i < std::ssize(rows); ++i) EXPECT_EQ(Trimmed(4 + i), rows[i]) << label;
     EXPECT_EQ(std::pair(console.CursorRow() - 4, int{session.lines_since_pause}), std::pair(int(rows.size()), lines))
@@ -80,9 +78,7 @@ TEST_F(TextOutputTest, BrightTextColoursTheLastLineOfAParagraphAndTheBottomRow) 
   PrintMessage(session, console, std::string(70, 'a') + " " + std::string(20, 'b'));
   EXPECT_EQ(std::pair(fg(4), fg(5)), std::pair(int{kLightGrey}, int{kWhite}));
   // On the bottom row the whole screen scrolls, always in 7 or in 15.
-  session.bright_text = 0;
-  console.SetCursor(25, 1);
-  console.SetForeground(kYellow);
+  session.bright_text = 0, console.SetCursor(25, 1), console.SetForeground(kYellow);
   PrintMessage(session, console, "unten");
   session.bright_text = 1;
   PrintMessage(session, console, "hell");

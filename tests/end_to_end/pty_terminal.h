@@ -2,13 +2,13 @@
 // sends keys and mouse presses as a terminal would.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
 #include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
-#include <gtest/gtest.h>
 #include <vterm.h>
 
 #include <cerrno>
@@ -25,30 +25,31 @@
 
 #include "world/encoding.h"
 
+struct PtyOptions {
+  std::string term = "xterm-256color";
+  int rows = 25, cols = 80;
+  std::vector<std::pair<std::string, std::string>> env = {};  // further environment; an empty value unsets
+};
+
 class PtyTerminal {
  public:
   using Clock = std::chrono::steady_clock;
   using ms = std::chrono::milliseconds;
-  struct Options {
-    std::string term = "xterm-256color";
-    int rows = 25, cols = 80;
-    std::vector<std::pair<std::string, std::string>> env = {};  // further environment; an empty value unsets
-  };
-  // What a cell shows. Colours are palette indexes; -1 is the terminal's default.
-  struct CellInfo {
-    std::string text;  // UTF-8, a blank for an empty cell
+  struct CellInfo {  // UTF-8 text, a blank for an empty cell; palette indexes, -1 the terminal's default
+    std::string text;
     int fg = -1, bg = -1;
     bool bold = false;
   };
 
   // Runs `body` in a forked child; its return value is the exit status.
-  PtyTerminal(const std::function<int()>& body, const Options& options) : vt_(vterm_new(options.rows, options.cols)) {
+  PtyTerminal(const std::function<int()>& body, const PtyOptions& options = {})
+      : vt_(vterm_new(options.rows, options.cols)) {
     vterm_set_utf8(vt_, 1);
     vterm_output_set_callback(  // what the terminal sends: keys, mouse, replies
         vt_, [](const char* bytes, size_t n, void* me) { static_cast<PtyTerminal*>(me)->SendBytes({bytes, n}); }, this);
     screen_ = vterm_obtain_screen(vt_);
-    callbacks_.settermprop = [](VTermProp prop, VTermValue* value, void* user) {
-      auto* self = static_cast<PtyTerminal*>(user);
+    callbacks_.settermprop = [](VTermProp prop, VTermValue* value, void* me) {
+      auto* self = static_cast<PtyTerminal*>(me);
       if (prop == VTERM_PROP_TITLE && value->string != nullptr) self->title_ = value->string;
       if (prop == VTERM_PROP_CURSORVISIBLE) self->cursor_visible_ = value->boolean != 0;
       return 1;
@@ -58,20 +59,17 @@ class PtyTerminal {
     vterm_screen_reset(screen_, 1);
     std::fflush(nullptr);  // nothing the test process has buffered may reach the child's terminal
     winsize size{static_cast<unsigned short>(options.rows), static_cast<unsigned short>(options.cols), 0, 0};
-    pid_ = forkpty(&master_, nullptr, nullptr, &size);
-    if (pid_ < 0) throw std::runtime_error("forkpty failed");
-    if (pid_ == 0) {
-      setenv("TERM", options.term.c_str(), 1);
-      for (const char* name : {"LINES", "COLUMNS"}) unsetenv(name);
-      for (const auto& [name, value] : options.env) {
-        value.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), value.c_str(), 1);
-      }
-      const int status = body();
-      std::fflush(nullptr);
-      _exit(status);
-    }
+    if ((pid_ = forkpty(&master_, nullptr, nullptr, &size)) < 0) throw std::runtime_error("forkpty failed");
+    if (pid_ > 0) return;
+    setenv("TERM", options.term.c_str(), 1);
+    for (const char* name : {"LINES", "COLUMNS"}) unsetenv(name);
+    for (const auto& [name, value] : options.env)
+      value.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), value.c_str(), 1);
+    const int status = body();
+    std::fflush(nullptr);
+    _exit(status);
   }
-  PtyTerminal(const char* path, const Options& options)  // runs a program
+  explicit PtyTerminal(const char* path, const PtyOptions& options = {})  // runs a program
       : PtyTerminal([path] { return execl(path, path, static_cast<char*>(nullptr)), 127; }, options) {}
   ~PtyTerminal() {
     if (pid_ > 0 && !exited_ && kill(pid_, SIGKILL) == 0) Reap(true);
@@ -80,6 +78,7 @@ class PtyTerminal {
   }
   PtyTerminal(const PtyTerminal&) = delete;
   PtyTerminal& operator=(const PtyTerminal&) = delete;
+
   // The screen, rows and columns counted from 1.
   CellInfo Cell(int row, int col) const {
     VTermScreenCell cell{};
@@ -93,7 +92,8 @@ class PtyTerminal {
             VTERM_COLOR_IS_DEFAULT_BG(&cell.bg) ? -1 : VTERM_COLOR_IS_INDEXED(&cell.bg) ? cell.bg.indexed.idx : -2,
             cell.attrs.bold != 0};
   }
-  // A row without its trailing blanks; the screen as such rows, each ending in a line end.
+  // A row without its trailing blanks; the screen as such rows, each ending in a line end; its rows without the
+  // empty ones at the bottom.
   std::string Row(int row) const {
     std::string text;
     for (int col = 1; col <= Size().second; ++col) text += Cell(row, col).text;
@@ -103,6 +103,12 @@ class PtyTerminal {
     std::string out;
     for (int row = 1; row <= Size().first; ++row) out += Row(row) + "\n";
     return out;
+  }
+  std::vector<std::string> Rows() const {
+    std::vector<std::string> rows;
+    for (int row = 1; row <= Size().first; ++row) rows.push_back(Row(row));
+    while (!rows.empty() && rows.back().empty()) rows.pop_back();
+    return rows;
   }
   std::pair<int, int> Size() const { int rows = 0, cols = 0; vterm_get_size(vt_, &rows, &cols); return {rows, cols}; }
   bool ScreenContains(std::string_view utf8) const { return Screen().find(utf8) != std::string::npos; }

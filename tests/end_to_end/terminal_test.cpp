@@ -1,27 +1,31 @@
-// The terminal front end under a pseudo-terminal read back through libvterm: first a small program inside this
-// test binary that shows every event it gets, then the real game.
+// The real binary's front ends: under a pseudo-terminal read back through libvterm, first a small program inside
+// this test binary that shows every event it gets, then the real game; and in line mode, through files and pipes,
+// what the standard streams bring that a transcript cannot (odd bytes, missing line ends, a closed pipe, a
+// file-size limit).
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "console/console.h"
-#include "world/encoding.h"
 #include "console/terminal_frontend.h"
 #include "end_to_end/pty_terminal.h"
+#include "support/temp_directory.h"
+#include "world/encoding.h"
 
 namespace {
 
 using ms = std::chrono::milliseconds;
 
-constexpr int kEventRow = 10;
-constexpr int kCountRow = 11;
+constexpr int kEventRow = 10, kCountRow = 11;
 
 // Shows a few coloured cells, then every event it gets as "Taste CODE" or "Maus BUTTON ROW COL" with a running
 // number. Some keys do more: q quits, s sleeps briefly, S long, d sleeps, then discards what was typed meanwhile,
@@ -62,7 +66,7 @@ int EventProgram() {
 class TerminalTest : public testing::Test {
  protected:
   // The event program, once its picture is there (rows are drawn from the top).
-  void StartEvents(const PtyTerminal::Options& options = {}) {
+  void StartEvents(const PtyOptions& options = {}) {
     t = std::make_unique<PtyTerminal>(EventProgram, options);
     count = 0;
     ASSERT_TRUE(t->WaitUntil([&] { return t->Row(3) == "╔═╗ äöüß ☺"; })) << t->Screen();
@@ -108,7 +112,7 @@ TEST_F(TerminalTest, ColoursKeysAndMousePressesBecomeThePcConsolesInEveryTermina
       {132, {}, "\xC3\xA4"},
   };
   // Cells: row, column, fg, bg, bold. xterm-256color and tmux-256color name the Ctrl keys, xterm and screen not.
-  const std::pair<PtyTerminal::Options, std::vector<std::tuple<int, int, int, int, int>>> terminals[] = {
+  const std::pair<PtyOptions, std::vector<std::tuple<int, int, int, int, int>>> terminals[] = {
       {{"xterm-256color", 30, 100},
        {{1, 2, 0, 2, 0}, {1, 38, 15, 2, 0}, {2, 1, 4, 0, 0}, {2, 6, 7, 0, 0}, {2, 11, 8, 0, 0}}},
       {{"xterm"}, {{1, 38, 7, 2, 1}, {2, 1, 4, 0, 0}, {2, 6, 7, 0, 0}, {2, 11, 0, 0, 1}}},
@@ -211,7 +215,7 @@ TEST_F(TerminalTest, EveryWayOfEndingRestoresTheTerminal) {
 
   // Closing the window ends the program even when SIGHUP is ignored.
   const auto deaf = [] { return std::signal(SIGHUP, SIG_IGN), EventProgram(); };
-  t = std::make_unique<PtyTerminal>(deaf, PtyTerminal::Options{});
+  t = std::make_unique<PtyTerminal>(deaf);
   ASSERT_TRUE(t->WaitForText("Prüfstand"));
   t->HangUp();
   EXPECT_EQ(t->WaitForExit(), 128 + SIGHUP);
@@ -219,7 +223,7 @@ TEST_F(TerminalTest, EveryWayOfEndingRestoresTheTerminal) {
 
 // The game names the window; a key then sends little, a turn far less than a full picture of 80 x 25 cells.
 TEST_F(TerminalTest, TheGameNamesTheWindowAndSendsOnlyWhatChanges) {
-  t = std::make_unique<PtyTerminal>(QUENDELMAR_BINARY, PtyTerminal::Options{});
+  t = std::make_unique<PtyTerminal>(QUENDELMAR_BINARY);
   ASSERT_TRUE(t->WaitForText("<Beliebige Taste>")) << t->Screen();
   EXPECT_EQ(t->Title(), "Quendelmar - Edition 2. Eine interaktive Fabel.");
   const std::tuple<const char*, std::vector<std::string>, size_t> inputs[] = {  // bytes, rows then, most sent
@@ -237,8 +241,8 @@ TEST_F(TerminalTest, TheGameNamesTheWindowAndSendsOnlyWhatChanges) {
 // runs in line mode: the prompt before each line, the typed line once, as the terminal echoed it, the terminal
 // left alone. So it does when standard input is no terminal.
 TEST_F(TerminalTest, WithoutACursorAddressingTerminalTheGameRunsInLineMode) {
-  for (const PtyTerminal::Options& options :
-       {PtyTerminal::Options{"dumb"}, {"no-such-terminal"}, {"xterm-256color", 25, 80, {{"TERM", ""}}}}) {
+  for (const PtyOptions& options :
+       {PtyOptions{"dumb"}, {"no-such-terminal"}, {"xterm-256color", 25, 80, {{"TERM", ""}}}}) {
     t = std::make_unique<PtyTerminal>(QUENDELMAR_BINARY, options);
     ASSERT_TRUE(WaitForRows({">"})) << t->Screen();
     t->SendBytes("nimm korb + 2\r");
@@ -252,9 +256,72 @@ TEST_F(TerminalTest, WithoutACursorAddressingTerminalTheGameRunsInLineMode) {
     dup2(open("/dev/null", O_RDONLY), STDIN_FILENO);
     return execl(QUENDELMAR_BINARY, "quendelmar", nullptr), 127;
   };
-  t = std::make_unique<PtyTerminal>(without_input, PtyTerminal::Options{});
+  t = std::make_unique<PtyTerminal>(without_input);
   EXPECT_EQ(t->WaitForExit(), 0);
   EXPECT_EQ(t->RawOutput().find('\033'), std::string::npos);
+}
+
+class LineModeTest : public ::testing::Test {
+ protected:
+  // Runs the game in a shell: `input` on standard input unless `redirect` says otherwise, `setup` first; the output
+  // goes through a pipe. Gives the exit status of the game.
+  int Run(const std::string& input, const std::string& setup = "", const std::string& redirect = "< input") {
+    TempDirectory::Write("input", input);
+    const std::string command = "(" + setup + " TERM=xterm exec " QUENDELMAR_BINARY " " + redirect +
+                                ") | cat > output; exit ${PIPESTATUS[0]}";
+    const int status = std::system(("bash -c '" + command + "'").c_str());
+    output = TempDirectory::Read("output");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  bool Shows(const std::string& text) const { return output.find(text) != std::string::npos; }
+
+  TempDirectory directory;
+  std::string output;
+};
+
+TEST_F(LineModeTest, PlainLinesInTheirOrderAndTheEndOfInputEndsTheGame) {
+  // The prologue to the first room, then the echo; no escape sequences, status bar, pager or trailing blanks.
+  EXPECT_EQ(Run("nimm den korb\n"), 0);
+  EXPECT_TRUE(output.starts_with("\nMuss deine Oma ausgerechnet heute Geburtstag haben!")) << output;
+  EXPECT_TRUE(Shows("du immer nur Richtung Norden gehen.\n\n>nimm den korb\n"));
+  for (const char* absent : {"\x1b", "Punkte:", "Prolog", " \n", "Weiter mit beliebiger Taste"}) {
+    EXPECT_FALSE(Shows(absent)) << absent;
+  }
+
+  EXPECT_EQ(Run(""), 0);
+  EXPECT_TRUE(Shows("du immer nur Richtung Norden gehen.\n"));
+  EXPECT_EQ(Run("", "", "<&-"), 0);  // no standard input at all
+  EXPECT_EQ(Run(std::string(1 << 20, '\0')), 0);  // a megabyte without a line end
+  EXPECT_TRUE(Shows("du immer nur Richtung Norden gehen.\n"));
+}
+
+TEST_F(LineModeTest, OddBytesLineEndsAndOverlongLinesDoNotHurt) {
+  EXPECT_EQ(Run("\xEF\xBB\xBFschaue\r\nöffne tür\nä\xff\xfe\x01\x1b[A x\nlies den e-mail-text\ngehe 2 schritte nach norden\n" +
+                std::string(300, 'a') + "\nohne zeilenende"),
+            0);
+  for (const char* echo :
+       {">schaue", ">öffne tür", ">ä[A x", ">lies den e-mail-text", ">gehe 2 schritte nach norden", ">ohne zeilenende"}) {
+    EXPECT_TRUE(Shows("\n" + std::string(echo) + "\n")) << echo << output;
+  }
+  EXPECT_TRUE(Shows("\n>" + std::string(77, 'a') + "\n"));
+}
+
+// A reader that goes away while lines keep coming ends the game, and a file-size limit gives the disk-full answer
+// instead of killing it.
+TEST_F(LineModeTest, AClosedOutputOrAFileSizeLimitDoesNotKillTheGame) {
+  const std::string closed =
+      "yes warte | timeout 20 " QUENDELMAR_BINARY " | head -c 10 > /dev/null; exit ${PIPESTATUS[1]}";
+  const int status = std::system(("bash -c '" + closed + "'").c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);  // 124 would mean the time-out struck
+
+  const std::string old_save = "300,2,7,0,25,300,0,2,0,0,2,0\r\n";
+  TempDirectory::Write("test1.sav", old_save);
+  EXPECT_EQ(Run("speichern\ntest1\nj\nwarte\n", "ulimit -f 0;"), 0);
+  EXPECT_TRUE(Shows("\nAuf dem Datenträger ist nicht genügend Speicherplatz vorhanden.\n")) << output;
+  EXPECT_TRUE(Shows("\n>warte\nDu wartest einen Moment."));
+  EXPECT_EQ(TempDirectory::Read("test1.sav"), old_save);
+  EXPECT_EQ(directory.Files(), (std::vector<std::string>{"input", "output", "test1.sav"}));
 }
 
 }  // namespace

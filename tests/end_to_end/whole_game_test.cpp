@@ -1,9 +1,7 @@
-// The whole game under a pseudo-terminal, played from the prologue to the
-// ending as a player plays it: the story of story_walkthrough.txt, typed with
-// the editor's keys, the history, digit and function keys, clicks on words and
-// on the compass, with the map, a save and a load and a smaller window on the
-// way. Chance (wind, woodpecker, hare, the frog's lament) may add texts
-// anywhere, so each step looks only for the text it needs.
+// The whole game under a pseudo-terminal, played from the prologue to the ending as a player plays it: the story of
+// story_walkthrough.txt, typed with the editor's keys, the history, digit and function keys, clicks on words and on the
+// compass, with the map, a save and a load and a smaller window on the way. Chance (wind, woodpecker, hare, the frog's
+// lament) may add texts anywhere, so each step looks only for the text it needs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -38,17 +36,12 @@ struct Input {  // typed text, or a key pressed `times` times
 
 class WholeGameTest : public testing::Test {
  protected:
-  // The screen's rows without the blank ones at the bottom.
-  std::vector<std::string> Rows() const {
-    std::vector<std::string> rows;
-    for (int row = 1; row <= t->Size().first; ++row) rows.push_back(t->Row(row));
-    while (!rows.empty() && rows.back().empty()) rows.pop_back();
-    return rows;
+  std::string LastRow() const {
+    const std::vector<std::string> rows = t->Rows();
+    return rows.empty() ? "" : rows.back();
   }
-  std::string LastRow() const { return Rows().empty() ? "" : Rows().back(); }
-  // Gives `input` and reads the answer up to the next prompt (or the question
-  // after the ending), turning the pages of a long one: the text rows below the
-  // command line (all of them once it has scrolled away), joined by blanks.
+  // Gives `input` and reads the answer up to the next prompt (or the question after the ending), turning the pages of a
+  // long one: the text rows below the command line (all of them once it has scrolled away), joined by blanks.
   std::string Answer(const std::function<void()>& input, const std::string& expected) {
     const auto paused = [&] { return LastRow().ends_with(" Taste<") || LastRow().ends_with("<Beliebige Taste>"); };
     const auto prompt = [&] { return LastRow() == ">" || LastRow().ends_with("be(e)nden?"); };
@@ -59,7 +52,7 @@ class WholeGameTest : public testing::Test {
       if (!t->WaitUntil([&] { return t->RawOutput().size() > before && (paused() || prompt()); })) {
         throw std::runtime_error("the game is lost, waiting for " + expected + "\n" + t->Screen());
       }
-      std::vector<std::string> rows = Rows();
+      std::vector<std::string> rows = t->Rows();
       if (rows.back() == ">") rows.pop_back();
       for (size_t row = 3; row < rows.size(); ++row) {
         answer = rows[row].starts_with(">") ? "" : answer + rows[row] + " ";
@@ -100,7 +93,7 @@ class WholeGameTest : public testing::Test {
   }
 
   TempDirectory directory;  // the game's current directory, for its saves
-  std::unique_ptr<PtyTerminal> t = std::make_unique<PtyTerminal>(QUENDELMAR_BINARY, PtyTerminal::Options{});
+  std::unique_ptr<PtyTerminal> t = std::make_unique<PtyTerminal>(QUENDELMAR_BINARY);
 };
 
 TEST_F(WholeGameTest, FromThePrologueToTheEndingByKeyboardAndMouse) {
@@ -155,15 +148,15 @@ TEST_F(WholeGameTest, FromThePrologueToTheEndingByKeyboardAndMouse) {
   Play("no", "Auf einer Bienenwiese");
   Click(2, 42, "Tiefer im Wald");
   Click(1, 40, "Vor einer Brücke");
-  std::vector<std::string> rows = Rows();
+  std::vector<std::string> rows = t->Rows();
   t->Resize(24, 80);
   rows.erase(rows.begin() + 3);
-  EXPECT_TRUE(t->WaitUntil([&] { return Rows() == rows; })) << t->Screen();
+  EXPECT_TRUE(t->WaitUntil([&] { return t->Rows() == rows; })) << t->Screen();
   Play("gib dem wolf die kugel", "Gierig reißt der Wolf die goldene Kugel an sich");
-  rows = Rows();
+  rows = t->Rows();
   t->Resize(25, 80);
   EXPECT_TRUE(t->WaitUntil([&] {
-    std::vector<std::string> now = Rows();
+    std::vector<std::string> now = t->Rows();
     return now.size() > 3 && (now.erase(now.begin() + 3), now == rows);
   })) << t->Screen();
 
@@ -202,11 +195,10 @@ TEST_F(WholeGameTest, FromThePrologueToTheEndingByKeyboardAndMouse) {
        ">schließe die tür mit dem schlüssel auf und öffne sie", "Du öffnest die Tür.");
   Play("hilfe", "Gehe in das Haus deiner Oma.");
 
-  // The map (key 0): every place but the clearing, this one in the accent
-  // colour; a key brings the game back as it was.
+  // The map (key 0): every place but the clearing, this one in the accent colour; a key brings the game back as it was.
   t->SendBytes("0");
   ASSERT_TRUE(t->WaitUntil([&] { return LastRow() == ">Karte"; })) << t->Screen();
-  rows = Rows();
+  rows = t->Rows();
   rows.back() = ">";
   t->Key(VTERM_KEY_ENTER);
   ASSERT_TRUE(t->WaitForText("Übersichtskarte")) << t->Screen();
@@ -217,10 +209,9 @@ TEST_F(WholeGameTest, FromThePrologueToTheEndingByKeyboardAndMouse) {
   EXPECT_EQ(t->Cell(Find("Vor dem Haus").first, Find("Vor dem Haus").second).fg, 2);
   EXPECT_NE(t->Cell(Find("Am Brunnen").first, Find("Am Brunnen").second).fg, 2);
   t->SendBytes("x");
-  EXPECT_TRUE(t->WaitUntil([&] { return Rows() == rows; })) << t->Screen();
+  EXPECT_TRUE(t->WaitUntil([&] { return t->Rows() == rows; })) << t->Screen();
 
-  // Into the house by the compass (W): the ending, the score and the question;
-  // "e" ends the game.
+  // Into the house by the compass (W): the ending, the score and the question; "e" ends the game.
   const std::string ending = Answer([&] { t->Click(1, 2, 38); }, "Schaf gesehen, das Zigarre raucht!");
   EXPECT_TRUE(std::regex_search(ending, std::regex("Du hast 30 von 30 Punkten in [0-9]+ Zügen erreicht\\."))) << ending;
   EXPECT_EQ(LastRow(), "Möchtest du das Spiel (n)eu beginnen oder be(e)nden?");

@@ -1,7 +1,5 @@
-// Every verb the game knows, with things carried, lying here and absent,
-// with characters and with the player, at several stages of the story:
-// each command gets an answer, and none but the verbs that move things moves
-// a thing.
+// Every verb the game knows, with things carried, lying here and absent, with characters and with the player, at
+// several stages of the story: each command gets an answer, and none but the verbs that move things moves a thing.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,40 +19,30 @@ auto Places(const GameSession& s) {
                          s.key_holder, s.key_room, s.umbrella_carried, s.umbrella_room, s.coin_state, s.coin_room);
 }
 
-// Verbs whose answers may rightly move a thing: taking, putting down,
-// throwing, eating, reading and searching the newspaper (the voucher comes
-// out), opening and closing the jar, and the lid turned or loosened.
-const char* const kMovingVerbs[] = {"nehme", "hole",  "lege",      "stelle", "werfe",    "stecke", "esse",
-                                    "lese",  "durchsuche", "zerreiße", "öffne", "schließe", "drehe",  "löse",
-                                    "entferne", "pflücke", "gebe",  "fütter", "locke", "zeige", "bezahle",
-                                    "erzähle"};
+// Verbs whose answers may rightly move a thing: taking, putting down, throwing, eating, reading and searching the
+// newspaper (the voucher comes out), opening and closing the jar, the lid turned or loosened, giving and trading.
+const char* const kMovingVerbs[] = {"nehme", "hole", "lege", "stelle", "werfe", "stecke", "esse", "lese",
+                                    "durchsuche", "zerreiße", "öffne", "schließe", "drehe", "löse", "entferne",
+                                    "pflücke", "gebe", "fütter", "locke", "zeige", "bezahle", "erzähle"};
+const char* const kObjects[] = {"korb", "zeitung", "kugel", "gras", "honigglas", "frosch", "wolf",
+                                "biber", "schaf", "dich", "baum", "tür", "gutschein"};
+const std::vector<std::string> kToTheWell = {"n", "nimm die zeitung und lies sie", "n", "no",
+                                             "gib dem bären den gutschein", "sw", "w", "öffne das glas"};
 
-struct Stage {
-  const char* name;
-  std::vector<std::string> lines;  // played from the start of a game
-};
-
-const Stage kStages[] = {
-    {"at the bench", {"n"}},
-    {"at the well", {"n", "nimm die zeitung und lies sie", "n", "no", "gib dem bären den gutschein", "sw", "w",
-                     "öffne das glas", "pflücke blumen", "nimm gras", "sw"}},
-    {"with the wolf and the sheep",
-     {"n", "nimm die zeitung und lies sie", "n", "no", "gib dem bären den gutschein", "sw", "w", "öffne das glas",
-      "nimm gras", "sw", "küsse den frosch", "küsse ihn", "küsse ihn", "nimm die kugel", "no", "o", "n", "w", "w",
-      "zeige den schafen das gras", "o"}},
-};
-
-const char* const kObjects[] = {"korb",  "zeitung", "kugel", "gras", "honigglas", "frosch", "wolf",
-                                "biber", "schaf",   "dich",  "baum", "tür",       "gutschein"};
-
+// At the bench; at the well; back from the wolf with the sheep.
 TEST(VerbWalk, EveryVerbAnswersAndMovesNothingItShouldNot) {
-  for (const Stage& stage : kStages) {
+  std::vector<std::string> at_the_well = kToTheWell, with_the_sheep = kToTheWell;
+  at_the_well.insert(at_the_well.end(), {"pflücke blumen", "nimm gras", "sw"});
+  with_the_sheep.insert(with_the_sheep.end(), {"nimm gras", "sw", "küsse den frosch", "küsse ihn", "küsse ihn",
+                                               "nimm die kugel", "no", "o", "n", "w", "w", "zeige den schafen das gras",
+                                               "o"});
+  for (const std::vector<std::string>& stage : {std::vector<std::string>{"n"}, at_the_well, with_the_sheep}) {
     GameSession start;
     {
       GameHarness h;
       h.frontend.set_shows_pages(false);
       h.StartUp();
-      h.PlayLines(stage.lines);
+      h.PlayLines(stage);
       start = h.session();
     }
     for (const WordList list : {WordList::kVerbs1, WordList::kVerbs2, WordList::kVerbs3}) {
@@ -68,14 +56,10 @@ TEST(VerbWalk, EveryVerbAnswersAndMovesNothingItShouldNot) {
           h.frontend.Flush(h.console);
           h.session() = start;
           const std::string line = Utf8FromCp850(verb) + " " + object;
-          const std::vector<std::string> rows = h.PlayLines({line});
-          // The echo, then at least one row of answer.
-          ASSERT_FALSE(rows.empty()) << line;
+          const std::vector<std::string> rows = h.PlayLines({line});  // the echo, then at least one row of answer
+          ASSERT_GE(rows.size(), 2u) << stage.back() << ": " << line;
           EXPECT_EQ(rows.front(), ">" + line);
-          EXPECT_GE(rows.size(), 2u) << stage.name << ": " << line;
-          if (!moving) {
-            EXPECT_EQ(Places(h.session()), Places(start)) << stage.name << ": " << line;
-          }
+          EXPECT_TRUE(moving || Places(h.session()) == Places(start)) << stage.back() << ": " << line;
         }
       }
     }

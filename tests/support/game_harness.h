@@ -3,29 +3,22 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/game.h"
-#include "world/random_source.h"
 #include "console/console.h"
-#include "world/encoding.h"
 #include "console/scripted_frontend.h"
+#include "world/encoding.h"
+#include "world/random_source.h"
 
-// Hands out queued numbers, then `fallback` (70: no ambience message).
+// Always draws `fallback` (70: no ambience message), counting draws and seeds.
 class ScriptedRandom : public RandomSource {
  public:
   void SeedFromClock() override { ++seeds; }
-  int Draw(int low, int high) override {
-    draws.emplace_back(low, high);
-    if (values.empty()) return fallback;
-    const int value = values.front();
-    values.pop_front();
-    return value;
-  }
+  int Draw(int low, int high) override { return draws.emplace_back(low, high), fallback; }
 
-  std::deque<int> values;
   int fallback = 70;
   int seeds = 0;
   std::vector<std::pair<int, int>> draws;
@@ -35,16 +28,8 @@ struct GameHarness {
   GameHarness() : console(frontend), game(console, random) {}
   explicit GameHarness(CommandProcessor processor) : console(frontend), game(console, random, std::move(processor)) {}
 
-  // Runs until the script is used up.
-  void Run() {
-    EXPECT_THROW(game.Run(), ProgramExit);
-    frontend.Flush(console);
-  }
   // Answers the prologue's key and runs the start-up only.
-  void StartUp() {
-    frontend.Key(' ');
-    game.StartUp();
-  }
+  void StartUp() { frontend.Key(' '), game.StartUp(); }
   // Plays turns on the current state until the script is used up.
   void Play() {
     EXPECT_THROW(game.PlayTurns(), ProgramExit);
@@ -63,9 +48,7 @@ struct GameHarness {
     const size_t before = Lines().size();
     Play();
     std::vector<std::string> rows;
-    for (size_t i = before; i < Lines().size(); ++i) {
-      if (!Lines()[i].empty()) rows.push_back(Lines()[i]);
-    }
+    for (size_t i = before; i < Lines().size(); ++i) if (!Lines()[i].empty()) rows.push_back(Lines()[i]);
     return rows;
   }
   GameSession& session() { return game.session(); }

@@ -1,5 +1,5 @@
-// A test works in a fresh directory of its own, which is the current
-// directory while the object lives and is removed afterwards.
+// A test works in a fresh directory of its own, which is the current directory while the object lives and is
+// removed afterwards.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,8 +17,7 @@ class TempDirectory {
   TempDirectory() : previous_(std::filesystem::current_path()) {
     std::string pattern = (std::filesystem::temp_directory_path() / "quendelmar_test_XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no temporary directory";
-    path_ = pattern;
-    std::filesystem::current_path(path_);
+    std::filesystem::current_path(path_ = pattern);
   }
   ~TempDirectory() {
     std::error_code error;
@@ -30,23 +29,18 @@ class TempDirectory {
   TempDirectory& operator=(const TempDirectory&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-
-  static void Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(name, std::ios::binary) << bytes;
-  }
+  static void Write(const std::string& name, const std::string& text) { std::ofstream(name, std::ios::binary) << text; }
   static std::string Read(const std::string& name) {
     std::ifstream in(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
-  // The names of the files in the directory, sorted.
-  std::vector<std::string> Files() const {
+  std::vector<std::string> Files() const {  // sorted
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
+    std::ranges::sort(names);
     return names;
   }
 
  private:
-  std::filesystem::path previous_;
-  std::filesystem::path path_;
+  std::filesystem::path previous_, path_;
 };

@@ -1,99 +1,73 @@
 #include "transcript_runner/transcript_file.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
 namespace {
 
-constexpr std::string_view kWildcard = "...";
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
 
 std::vector<std::string> ReadLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error(path + ": cannot be read");
   std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  for (std::string line; std::getline(in, line);) {
+    if (line.ends_with('\r')) line.pop_back();
     lines.push_back(line);
   }
   return lines;
 }
 
-std::string FileStem(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  return name.substr(0, name.rfind('.'));
-}
-
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-void DropTrailingEmpty(std::vector<std::string>& rows) {
-  while (!rows.empty() && rows.back().empty()) rows.pop_back();
-}
-
-}  // namespace
-
 std::vector<TranscriptScene> ParseTranscriptFile(const std::string& path) {
   const std::vector<std::string> lines = ReadLines(path);
   std::vector<TranscriptScene> scenes;
   std::vector<int> pending_random;
-  const auto fail = [&](size_t index, const std::string& why) {
-    throw std::runtime_error(path + ":" + std::to_string(index + 1) + ": " + why);
+  TranscriptStep* step = nullptr;
+  const auto fail = [&](int number, const std::string& why) {
+    throw std::runtime_error(path + ":" + std::to_string(number) + ": " + why);
   };
-  const auto scene = [&]() -> TranscriptScene& {
-    if (scenes.empty()) scenes.push_back({path, FileStem(path), "", 1, {}});
+  const auto scene = [&]() -> TranscriptScene& {  // a file without headings is one scene named after it
+    if (scenes.empty()) scenes.push_back({path, std::filesystem::path(path).stem().string(), "", 1, {}});
     return scenes.back();
   };
-  TranscriptStep* step = nullptr;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
+  for (int number = 1; number <= static_cast<int>(lines.size()); ++number) {
+    const std::string& line = lines[number - 1];
     if (line.starts_with("#")) continue;
     if (line.starts_with("==")) {
-      scenes.push_back({path, Trimmed(line.substr(2)), "", static_cast<int>(i + 1), {}});
-      if (scenes.back().name.empty()) fail(i, "a scene needs a name");
+      scenes.push_back({path, Trimmed(line.substr(2)), "", number, {}});
+      if (scenes.back().name.empty()) fail(number, "a scene needs a name");
       step = nullptr;
-      continue;
-    }
-    if (line.starts_with("@after ")) {
-      if (!scene().steps.empty()) fail(i, "@after belongs before the first typed line");
+    } else if (line.starts_with("@after ")) {
+      if (!scene().steps.empty()) fail(number, "@after belongs before the first typed line");
       scene().after = Trimmed(line.substr(7));
-      continue;
-    }
-    if (line.starts_with("@random")) {
+    } else if (line.starts_with("@random")) {
       std::istringstream values(line.substr(7));
-      int value = 0;
-      while (values >> value) pending_random.push_back(value);
-      if (!values.eof()) fail(i, "@random takes whole numbers");
-      continue;
-    }
-    if (line.starts_with("@")) fail(i, "unknown directive");
-    if (line.starts_with(">")) {
-      TranscriptStep next;
-      next.typed = line.substr(line.starts_with("> ") ? 2 : 1);
-      next.random_values = std::move(pending_random);
+      for (int value = 0; values >> value;) pending_random.push_back(value);
+      if (!values.eof()) fail(number, "@random takes whole numbers");
+    } else if (line.starts_with("@")) {
+      fail(number, "unknown directive");
+    } else if (line.starts_with(">")) {
+      step = &scene().steps.emplace_back(TranscriptStep{
+          line.substr(line.starts_with("> ") ? 2 : 1), std::move(pending_random), {}, number, number});
       pending_random.clear();
-      next.line_number = static_cast<int>(i + 1);
-      next.first_expected_line = static_cast<int>(i + 1);
-      next.end_expected_line = static_cast<int>(i + 1);
-      scene().steps.push_back(std::move(next));
-      step = &scene().steps.back();
-      continue;
+    } else if (step != nullptr) {
+      step->expected.push_back(line);
+      if (!line.empty()) step->last_answer_line = number;
+    } else if (!Trimmed(line).empty()) {
+      fail(number, "an answer before the first typed line");
     }
-    if (step == nullptr) {
-      if (Trimmed(line).empty()) continue;
-      fail(i, "an answer before the first typed line");
-    }
-    // A backslash lets an answer row begin like a typed line or a directive.
-    step->expected.push_back(line.starts_with("\\") ? line.substr(1) : line);
-    if (!line.empty()) step->end_expected_line = static_cast<int>(i + 1);
   }
   for (TranscriptScene& each : scenes) {
-    for (TranscriptStep& each_step : each.steps) DropTrailingEmpty(each_step.expected);
+    for (TranscriptStep& each_step : each.steps) {
+      while (!each_step.expected.empty() && each_step.expected.back().empty()) each_step.expected.pop_back();
+    }
   }
   return scenes;
 }
@@ -105,21 +79,16 @@ std::string EscapedRow(const std::string& row) {
 }
 
 bool MatchesTranscript(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
-  // Lines match in order; a wildcard may take any number of lines.
-  std::vector<std::vector<char>> memo(expected.size() + 1, std::vector<char>(actual.size() + 1, -1));
-  const auto match = [&](auto&& self, size_t e, size_t a) -> bool {
-    char& known = memo[e][a];
-    if (known >= 0) return known != 0;
-    bool result;
-    if (e == expected.size()) {
-      result = a == actual.size();
-    } else if (expected[e] == kWildcard) {
-      result = self(self, e + 1, a) || (a < actual.size() && self(self, e, a + 1));
-    } else {
-      result = a < actual.size() && expected[e] == actual[a] && self(self, e + 1, a + 1);
+  // matched[a]: the expected rows so far match the first a actual rows.
+  std::vector<bool> matched(actual.size() + 1, false);
+  matched[0] = true;
+  for (const std::string& row : expected) {
+    std::vector<bool> next(actual.size() + 1, false);
+    for (size_t a = 0; a <= actual.size(); ++a) {
+      next[a] = row == kWildcard ? matched[a] || (a > 0 && next[a - 1])
+                                 : a > 0 && matched[a - 1] && row == EscapedRow(actual[a - 1]);
     }
-    known = result ? 1 : 0;
-    return result;
-  };
-  return match(match, 0, 0);
+    matched = std::move(next);
+  }
+  return matched.back();
 }

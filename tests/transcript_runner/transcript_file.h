@@ -3,15 +3,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct TranscriptStep {
   std::string typed;                  // the line after "> "
   std::vector<int> random_values;     // "@random": handed out from this line on
-  std::vector<std::string> expected;  // the answer, trailing empty rows removed
+  std::vector<std::string> expected;  // the answer as written, trailing empty rows removed
   int line_number = 0;                // of the "> " line, from 1
-  int first_expected_line = 0;        // index of the block's first line, from 0
-  int end_expected_line = 0;          // one past its last non-comment line
+  int last_answer_line = 0;           // of the answer's last non-empty row, from 1
 };
 
 struct TranscriptScene {
@@ -22,14 +22,14 @@ struct TranscriptScene {
   std::vector<TranscriptStep> steps;
 };
 
-// The scenes of a file. A file without "==" headings is one scene named
-// after the file. Throws std::runtime_error with file and line on a fault.
+inline constexpr std::string_view kWildcard = "...";
+
+// The file's lines without their line ends.
+std::vector<std::string> ReadLines(const std::string& path);
+// The scenes of a file. Throws std::runtime_error with file and line on a fault.
 std::vector<TranscriptScene> ParseTranscriptFile(const std::string& path);
-
-// An answer row as the file holds it: rows that would read as a typed line,
-// a directive, a comment or a wildcard get a backslash in front.
+// An answer row as the file holds it.
 std::string EscapedRow(const std::string& row);
-
-// Whether `actual` matches `expected`, where a line "..." stands for any
-// number of lines.
+// Whether `actual` matches `expected` (rows as written), whose "..." rows stand
+// for any number of rows.
 bool MatchesTranscript(const std::vector<std::string>& expected, const std::vector<std::string>& actual);

@@ -2,21 +2,22 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <stdexcept>
+#include <utility>
 
 #include "app/game.h"
-#include "world/random_source.h"
 #include "console/console.h"
 #include "console/line_frontend.h"
+#include "world/random_source.h"
 
 namespace {
 
 // Queued numbers first, then always the highest the game asks for: no
 // ambience, no lament, the last of several random answers.
-class TranscriptRandom : public RandomSource {
- public:
+struct TranscriptRandom : RandomSource {
   void SeedFromClock() override {}
   int Draw(int low, int high) override {
     if (queued.empty()) return high;
@@ -27,90 +28,65 @@ class TranscriptRandom : public RandomSource {
   std::deque<int> queued;
 };
 
-struct Input {
-  std::string line;
-  std::vector<int> random_values;
-  bool checked = false;
-};
-
-void CollectInputs(const TranscriptScene& scene, const SceneIndex& index, bool checked, std::vector<Input>& inputs,
-                   int depth = 0) {
+// The steps to play, each with whether its answer is checked.
+void CollectSteps(const TranscriptScene& scene, const SceneIndex& index, bool checked,
+                  std::vector<std::pair<const TranscriptStep*, bool>>& steps, int depth = 0) {
   if (!scene.after.empty()) {
     const auto found = index.find(scene.after);
     if (found == index.end()) throw std::runtime_error(scene.file + ": no scene named '" + scene.after + "'");
     if (depth > 20) throw std::runtime_error(scene.file + ": scenes come after each other in a circle");
-    CollectInputs(found->second, index, false, inputs, depth + 1);
+    CollectSteps(found->second, index, false, steps, depth + 1);
   }
-  for (const TranscriptStep& step : scene.steps) inputs.push_back({step.typed, step.random_values, checked});
+  for (const TranscriptStep& step : scene.steps) steps.emplace_back(&step, checked);
 }
 
-// "<Escape>" in a typed line is the Escape key, for leaving the dialogs.
-std::string WithEscapes(std::string_view line) {
-  constexpr std::string_view kEscape = "<Escape>";
-  std::string result;
-  for (size_t at = line.find(kEscape); at != std::string_view::npos; at = line.find(kEscape)) {
-    result.append(line.substr(0, at));
-    result += '\x1b';
-    line.remove_prefix(at + kEscape.size());
-  }
-  return result.append(line);
-}
-
-class ScratchDirectory {
- public:
-  ScratchDirectory() : previous_(std::filesystem::current_path()) {
+struct ScratchDirectory {
+  ScratchDirectory() {
     std::string pattern = (std::filesystem::temp_directory_path() / "quendelmar_transcript_XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary directory");
-    path_ = pattern;
-    std::filesystem::current_path(path_);
+    std::filesystem::current_path(path = pattern);
   }
   ~ScratchDirectory() {
     std::error_code error;
-    std::filesystem::current_path(previous_, error);
-    std::filesystem::remove_all(path_, error);
+    std::filesystem::current_path(previous, error);
+    std::filesystem::remove_all(path, error);
   }
   ScratchDirectory(const ScratchDirectory&) = delete;
   ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
- private:
-  std::filesystem::path previous_;
-  std::filesystem::path path_;
+  std::filesystem::path previous = std::filesystem::current_path(), path;
 };
 
 }  // namespace
 
 std::vector<std::vector<std::string>> PlayScene(const TranscriptScene& scene, const SceneIndex& index) {
-  std::vector<Input> inputs;
-  CollectInputs(scene, index, true, inputs);
-
+  std::vector<std::pair<const TranscriptStep*, bool>> steps;
+  CollectSteps(scene, index, true, steps);
   const ScratchDirectory directory;
   TranscriptRandom random;
-  std::vector<std::vector<std::string>> blocks(1);  // block 0: the start-up
-  std::vector<bool> typed_at_prompt(1, false);
+  // The rows printed after each line read (block 0: the start-up), and
+  // whether the line was typed at the prompt, which echoes it.
+  std::vector<std::pair<bool, std::vector<std::string>>> blocks(1);
   std::string partial_row;
   size_t next = 0;
-
   LineIo io;
   io.write = [&](std::string_view text) {
     for (const char c : text) {
-      if (c == '\n') {
-        blocks.back().push_back(partial_row);
-        partial_row.clear();
-      } else {
-        partial_row += c;
-      }
+      if (c == '\n') blocks.back().second.push_back(std::exchange(partial_row, ""));
+      else partial_row += c;
     }
   };
   io.flush = [] {};
   io.read_line = [&](WaitKind kind) -> std::optional<std::string> {
-    if (next == inputs.size()) return std::nullopt;
-    const Input& input = inputs[next++];
-    random.queued.insert(random.queued.end(), input.random_values.begin(), input.random_values.end());
-    blocks.emplace_back();
-    typed_at_prompt.push_back(kind == WaitKind::kLine);
-    return WithEscapes(input.line);
+    if (next == steps.size()) return std::nullopt;
+    const TranscriptStep& step = *steps[next++].first;
+    random.queued.insert(random.queued.end(), step.random_values.begin(), step.random_values.end());
+    blocks.push_back({kind == WaitKind::kLine, {}});
+    std::string line = step.typed;  // "<Escape>" is the Escape key
+    for (size_t at = line.find("<Escape>"); at != std::string::npos; at = line.find("<Escape>", at)) {
+      line.replace(at, 8, "\x1b");
+    }
+    return line;
   };
-
   LineFrontend frontend(io);
   Console console(frontend);
   Game game(console, random);
@@ -119,14 +95,13 @@ std::vector<std::vector<std::string>> PlayScene(const TranscriptScene& scene, co
   } catch (const ProgramExit&) {
     frontend.Finish(console);
   }
-  if (!partial_row.empty()) blocks.back().push_back(partial_row);
+  if (!partial_row.empty()) blocks.back().second.push_back(partial_row);
 
   std::vector<std::vector<std::string>> answers;
-  for (size_t i = 0; i < inputs.size(); ++i) {
-    std::vector<std::string> rows = i + 1 < blocks.size() ? blocks[i + 1] : std::vector<std::string>{};
-    if (!inputs[i].checked) continue;
-    // The echo of a command typed at the prompt is the typed line itself.
-    if (typed_at_prompt[i + 1] && !rows.empty() && rows.front().starts_with(">")) rows.erase(rows.begin());
+  for (size_t i = 0; i < steps.size(); ++i) {
+    if (!steps[i].second) continue;
+    auto [at_prompt, rows] = i + 1 < blocks.size() ? blocks[i + 1] : std::pair<bool, std::vector<std::string>>{};
+    if (at_prompt && !rows.empty() && rows.front().starts_with(">")) rows.erase(rows.begin());
     while (!rows.empty() && rows.back().empty()) rows.pop_back();
     answers.push_back(std::move(rows));
   }

@@ -12,8 +12,7 @@
 
 namespace {
 
-constexpr int kCarried = -1;
-constexpr int kBroken = -2;  // the session's own encoding of the object does not hold together
+constexpr int kCarried = -1, kBroken = -2;  // broken: the session's own encoding of the object does not hold together
 
 int Place(int carried, int room) { return carried == 1 ? kCarried : carried == 0 ? room : kBroken; }
 // The lid stays screwed on: on the carried jar, or on the jar where it lies.

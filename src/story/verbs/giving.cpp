@@ -10,8 +10,6 @@
 
 namespace {
 
-
-
 // Whoever can be given or shown something.
 bool IsReceiver(const std::string& o) {
   return IsSheep(o) || IsOma(o) || OneOf(o, {"wolf", "frosch", "kröte", "bären", "biber", "bienen"});

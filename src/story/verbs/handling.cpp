@@ -9,7 +9,6 @@
 
 namespace {
 
-
 // Things that can be carried about; moving them about gets the player nowhere.
 bool IsPortable(const std::string& o) {
   return OneOf(o, {"korb", "zeitung", "gutschein", "honigglas", "gras", "kugel", "wein", "flasche", "weinflasche",

@@ -8,7 +8,6 @@
 
 namespace {
 
-
 // The herd, as against the one sheep.
 bool IsHerd(const std::string& o) { return OneOf(o, {"schafe", "schafherde"}); }
 

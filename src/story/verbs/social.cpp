@@ -6,7 +6,6 @@
 
 namespace {
 
-
 // The sheep that follows the player is "das Schaf"; at the herd it is any one of them.
 std::string WhichSheep(const GameSession& s) {
   return s.command.object1 == "schaf" && s.sheep_state == kSheepFollowing ? "das " : "ein ";

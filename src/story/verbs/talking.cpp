@@ -10,8 +10,6 @@
 
 namespace {
 
-
-
 // "erzähle von der kugel": the preposition stands between the verb and the
 // only object, which is then the topic and nobody is named.
 bool NamesOnlyTheTopic(const ParsedCommand& c, std::initializer_list<std::string_view> prepositions) {
