@@ -239,7 +239,7 @@ class SaveDialog {
                      Cp850("Der Spielstand existiert bereits. Überschreiben (j/n)?"));
     if (std::find(saves_.begin(), saves_.end(), target) == saves_.end()) {
       console_.WriteAt(kWarningRow, kLeftColumn, kYellow, kBlack,
-                       Cp850("Achtung! Die Datei exisitiert, gehört aber nicht zu diesem Spiel."));
+                       Cp850("Achtung! Die Datei existiert, gehört aber nicht zu diesem Spiel."));
       console_.WriteAt(kQuestionRow, 53, kYellow, kBlack, "(j/n)");
     }
     for (;;) {

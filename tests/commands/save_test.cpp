@@ -180,7 +180,7 @@ TEST_F(SaveAndLoadTest, AFileOfAnotherKindIsNotListedAndAsksWithAWarning) {
   TempDirectory::Write("fremd.sav", "Einkaufsliste: Mehl, Eier\r\n");
   GameHarness& g = Play({"speichern", "fremd"});
   EXPECT_EQ(g.Row(6), "               │          │");
-  EXPECT_EQ(g.Row(20), "    Achtung! Die Datei exisitiert, gehört aber nicht zu diesem Spiel.");
+  EXPECT_EQ(g.Row(20), "    Achtung! Die Datei existiert, gehört aber nicht zu diesem Spiel.");
   EXPECT_EQ(g.CellAt(20, 5).fg, kYellow);
   EXPECT_EQ(Play({"speichern", "fremd"}, {'N'}).Row(20), "");
   EXPECT_EQ(TempDirectory::Read("fremd.sav"), "Einkaufsliste: Mehl, Eier\r\n");

@@ -274,7 +274,7 @@ TurnStep Describe(GameSession& s, Console& console) {
   if (o == "zeitung") {
     if (s.newspaper_torn) {
       return Answer(s,
-                    Paragraph("Es ist die von dir zerissene Zeitung von heute, die irgend jemand weggeworfen hatte."));
+                    Paragraph("Es ist die von dir zerrissene Zeitung von heute, die irgend jemand weggeworfen hatte."));
     }
     return Answer(s, "Es ist die Zeitung von heute, die irgend jemand weggeworfen hat.");
   }

@@ -38,7 +38,7 @@ TurnEnd LockDoor(GameSession& s) {
   }
   if (s.key_holder != kKeyCarried) return Answer(s, "Du hast keinen geeigneten Schlüssel.");
   s.door_locked = 1;
-  return Answer(s, "Ein kleises Klacken weist darauf hin, dass die Tür nun wieder abgeschlossen ist.");
+  return Answer(s, "Ein kleines Klacken weist darauf hin, dass die Tür nun wieder abgeschlossen ist.");
 }
 
 TurnEnd OpenJar(GameSession& s, Console& console) {

@@ -209,7 +209,7 @@ TurnEnd IntoCoinSlot(GameSession& s) {
     if (s.coin_state != kCoinCarried) return Answer(s, "Du hast den Taler nicht.");
     s.coin_state = kCoinStuck;
     s.coin_returned = 0;
-    return Answer(s, "Du wirfst den Taler in den Münzeinruf. Er bleibt jedoch im Automaten stecken.");
+    return Answer(s, "Du wirfst den Taler in den Münzeinwurf. Er bleibt jedoch im Automaten stecken.");
   }
   return Answer(s, Capitalise(Accusative(s)) + Cp850("kannst du nicht in den Münzeinwurf werfen."));
 }
@@ -225,7 +225,7 @@ TurnStep Into(GameSession& s, Console& console) {
   const ParsedCommand& c = s.command;
   if (c.object1 == c.object2) return Answer(s, "Wie sollte das funktionieren?");
   if (c.object1 == "frosch" && c.object2 == "brunnen") {
-    return Answer(s, "'He, lass mich in Ruhe', ruft der Frsoch und hüpft ein Stück zur Seite.");
+    return Answer(s, "'He, lass mich in Ruhe', ruft der Frosch und hüpft ein Stück zur Seite.");
   }
   if (c.object2 == "brunnen") {
     if (TurnStep end = IntoWell(s, console)) return end;

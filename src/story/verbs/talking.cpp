@@ -102,9 +102,9 @@ bool KeyAtHand(const GameSession& s) {
 }
 
 TurnEnd BeaverOnTheDoor(GameSession& s) {
-  if (!s.door_locked) return Answer(s, "Du weiß nicht, was genau du den Biber zu der Tür fragen solltest.");
+  if (!s.door_locked) return Answer(s, "Du weißt nicht, was genau du den Biber zu der Tür fragen solltest.");
   if (!s.visited_house_front) {
-    return Answer(s, "Du weiß nicht, welche Frage du dem Biber zu einer Tür stellen solltest.");
+    return Answer(s, "Du weißt nicht, welche Frage du dem Biber zu einer Tür stellen solltest.");
   }
   if (!s.spare_key_found) {
     return Answer(s, Paragraph("'Abgeschlossene Türen öffnet man am besten mit einem passenden Schlüssel', sagt der "
