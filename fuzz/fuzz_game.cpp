@@ -11,8 +11,6 @@
 #include <string_view>
 
 #include "app/game.h"
-#include "console/console.h"
-#include "console/line_frontend.h"
 #include "world/random_source.h"
 
 namespace {
@@ -113,13 +111,5 @@ void PlayLines(const std::vector<std::string>& lines) {
     return lines[next++];
   };
   FixedRandom random;
-  LineFrontend frontend(io);
-  Console console(frontend);
-  Game game(console, random);
-  try {
-    game.Run();
-  } catch (const ProgramExit&) {
-    // The lines ran out, or the player quit: either way the play is over.
-    frontend.Finish(console);
-  }
+  PlayInLineMode(std::move(io), random);  // until the lines run out or the player quits
 }

@@ -1,5 +1,7 @@
 #include "app/game.h"
 
+#include <utility>
+
 #include "app/play_sentence.h"
 #include "console/button_labels.h"
 #include "console/console.h"
@@ -218,4 +220,16 @@ void Game::HandleError(int code) {
       break;
   }
   // The game keeps all its variables; the next turn begins at the top.
+}
+
+int PlayInLineMode(LineIo io, RandomSource& random) {
+  LineFrontend frontend(std::move(io));
+  Console console(frontend);
+  Game game(console, random);
+  try {
+    game.Run();
+  } catch (const ProgramExit& exit) {
+    frontend.Finish(console);
+    return exit.status;
+  }
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "console/line_frontend.h"
 #include "world/game_session.h"
 #include "world/turn.h"
 
@@ -50,3 +51,7 @@ class Game {
   GameSession session_;
   int lines_without_prompt_ = 0;  // lines the game fed itself since the last prompt
 };
+
+// A whole game in line mode through `io`, until the input ends or the player
+// quits; gives the program's exit status.
+int PlayInLineMode(LineIo io, RandomSource& random);

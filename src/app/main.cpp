@@ -6,23 +6,14 @@
 
 #include "app/game.h"
 #include "console/console.h"
-#include "console/line_frontend.h"
 #include "console/terminal_frontend.h"
 #include "world/random_source.h"
 
 namespace {
 
 int RunInLineMode() {
-  LineFrontend frontend(FileLineIo(stdin, stdout));
-  Console console(frontend);
   ClockRandom random;
-  Game game(console, random);
-  try {
-    game.Run();
-  } catch (const ProgramExit& exit) {
-    frontend.Finish(console);
-    return exit.status;
-  }
+  return PlayInLineMode(FileLineIo(stdin, stdout), random);
 }
 
 int RunInTerminal(std::unique_ptr<TerminalFrontend> frontend) {

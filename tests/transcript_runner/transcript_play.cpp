@@ -9,8 +9,6 @@
 #include <utility>
 
 #include "app/game.h"
-#include "console/console.h"
-#include "console/line_frontend.h"
 #include "world/random_source.h"
 
 namespace {
@@ -87,14 +85,7 @@ std::vector<std::vector<std::string>> PlayScene(const TranscriptScene& scene, co
     }
     return line;
   };
-  LineFrontend frontend(io);
-  Console console(frontend);
-  Game game(console, random);
-  try {
-    game.Run();
-  } catch (const ProgramExit&) {
-    frontend.Finish(console);
-  }
+  PlayInLineMode(std::move(io), random);
   if (!partial_row.empty()) blocks.back().second.push_back(partial_row);
 
   std::vector<std::vector<std::string>> answers;
